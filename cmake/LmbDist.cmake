@@ -3,6 +3,9 @@
 set(LMB_DIST_FOLDERS data language Templates Samples documentation include)
 set(copy_cmds)
 foreach(folder ${LMB_DIST_FOLDERS})
+    if(NOT IS_DIRECTORY ${PROJECT_SOURCE_DIR}/${folder})
+        continue()
+    endif()
     list(APPEND copy_cmds COMMAND ${CMAKE_COMMAND} -E copy_directory
          ${PROJECT_SOURCE_DIR}/${folder} ${LMB_DIST_DIR}/${folder})
 endforeach()
