@@ -113,9 +113,7 @@ std::string desktopEntryText(const AssociationTarget& t)
     std::string s = "[Desktop Entry]\n"
                     "Type=Application\n"
                     "Name=Lumeni Zarerud\n"
-                    "Comment=" +
-                    desktopValue(kProjectDescription) +
-                    "\n"
+                    "Comment=Autorun menus and multimedia applications for CDs\n"
                     "Exec=" +
                     desktopValue(open) +
                     "\n"
