@@ -52,6 +52,8 @@ public:
         return true;
     }
 
+    uint64_t size() const { return m_size; }
+
 private:
     int m_fd;
     uint64_t m_size = 0;
@@ -149,9 +151,10 @@ std::optional<FileVersion> readFileVersion(int fd)
     constexpr uint32_t kFixedAt = 40;
     uint32_t valueLength = 0, signature = 0;
     FileVersion v;
-    if (!data || dataSize < kFixedAt + 16 || !img.u16(*data + 2, valueLength) || valueLength < 16 ||
-        !img.u32(*data + kFixedAt, signature) || signature != kFixedFileInfoSignature ||
-        !img.u32(*data + kFixedAt + 8, v.high) || !img.u32(*data + kFixedAt + 12, v.low))
+    if (!data || dataSize < kFixedAt + 16 || *data > img.size() || dataSize > img.size() - *data ||
+        !img.u16(*data + 2, valueLength) || valueLength < 16 || !img.u32(*data + kFixedAt, signature) ||
+        signature != kFixedFileInfoSignature || !img.u32(*data + kFixedAt + 8, v.high) ||
+        !img.u32(*data + kFixedAt + 12, v.low))
         return std::nullopt;
     char16_t key[16];
     if (!img.read(*data + 6, key, sizeof key) || std::memcmp(key, u"VS_VERSION_INFO", sizeof key) != 0)
