@@ -186,7 +186,8 @@ void writeProjectFile(const fs::path& path, const Project& project, const std::s
         progress.setText(lang("SSAVEOBJ"));
         progress.setText(lang("SSAVECODE"));
         const SaveStamp stamp = makeSaveStamp(options.programVersion, options.when);
-        out.write(writeValueSection(project, stamp, [&](int pct) { progress.setPercent(pct); }));
+        out.write(writeValueSection(
+            project, stamp, [&](int pct) { progress.setPercent(pct); }, options.passwordFields));
         progress.setPercent(99);
         progress.setText(lang("SSAVEBOOKMARKS"));
         progress.setText(lang("SSavingEmbeddedFiles"));

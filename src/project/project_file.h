@@ -30,6 +30,8 @@ struct SaveOptions {
     // Compiles before anything is written; without it, script.txt is stored empty.
     ComposeScript compose;
     std::chrono::system_clock::time_point when = std::chrono::system_clock::now();
+    // Rows 3 and 4 to store instead of those of the project's password (lmbtool pack).
+    std::optional<PasswordFields> passwordFields;
 };
 
 // A write that failed; the old file at the target is untouched and no temporary file remains.

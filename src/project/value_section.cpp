@@ -91,15 +91,22 @@ SaveStamp makeSaveStamp(std::string_view programVersion, std::chrono::system_clo
     return s;
 }
 
-std::string writeValueSection(const Project& project, const SaveStamp& stamp,
-                              const std::function<void(int)>& linePercent)
+PasswordFields passwordFieldsOf(const Project& project)
 {
+    return {!project.password.empty(), PasswordChecksum(project.password)};
+}
+
+std::string writeValueSection(const Project& project, const SaveStamp& stamp,
+                              const std::function<void(int)>& linePercent,
+                              const std::optional<PasswordFields>& fields)
+{
+    const PasswordFields pw = fields ? *fields : passwordFieldsOf(project);
     std::string out;
     vcl::TypedValueWriter w(out);
     w.writeSignature();
     w.writeString(kFormatTag);
-    w.writeBoolean(!project.password.empty());
-    w.writeInteger(PasswordChecksum(project.password));
+    w.writeBoolean(pw.isProtected);
+    w.writeInteger(pw.check);
     w.writeInteger(0);
     w.writeString("");
     w.writeInteger(0);

@@ -39,9 +39,18 @@ SaveStamp makeSaveStamp(std::string_view programVersion, std::chrono::system_clo
 // Days since 30 December 1899 in local time, as the Date value stores a moment.
 double toDelphiDate(std::chrono::system_clock::time_point when);
 
+// Rows 3 and 4 as stored. Normally derived from the project's password; tools that rebuild a file
+// without knowing the password carry them over as they were.
+struct PasswordFields {
+    bool isProtected = false;
+    int32_t check = 0;
+};
+PasswordFields passwordFieldsOf(const Project& project);
+
 // Rows 1 to 21. `linePercent` hears (i+1)*100/n after each line.
 std::string writeValueSection(const Project& project, const SaveStamp& stamp,
-                              const std::function<void(int)>& linePercent = {});
+                              const std::function<void(int)>& linePercent = {},
+                              const std::optional<PasswordFields>& fields = std::nullopt);
 
 // Why a value section was refused.
 enum class LoadFailure {
