@@ -349,6 +349,21 @@ private:
     z_stream m_z{};
 };
 
+// zlib's header records a level class (FLEVEL); a stored first block tells level 0 from level 1.
+int levelIndexOf(const unsigned char* stream)
+{
+    switch (stream[1] >> 6) {
+    case 0:
+        return ((stream[2] >> 1) & 3) == 0 ? 1 : 0;
+    case 1:
+        return 0;
+    case 2:
+        return 2;
+    default:
+        return 3;
+    }
+}
+
 } // namespace
 
 ArchiveResult readArchiveBlock(ByteReader& in, ArchiveSink& sink, const PercentFn& progress)
@@ -400,6 +415,8 @@ ArchiveResult readArchiveBlock(ByteReader& in, ArchiveSink& sink, const PercentF
                 size_t produced = n;
                 if (length > 0) {
                     in.readExact(packed.get(), n);
+                    if (!result.levelIndex && n >= 3)
+                        result.levelIndex = levelIndexOf(packed.get());
                     produced = inflater.inflateChunk(packed.get(), n, plain.get());
                 } else {
                     in.readExact(plain.get(), n);
@@ -428,7 +445,15 @@ namespace {
 
 class FolderSink final : public ArchiveSink {
 public:
-    explicit FolderSink(int dirFd) : m_dir(dirFd) {}
+    explicit FolderSink(int dirFd, bool owned = false) : m_dir(dirFd), m_owned(owned) {}
+    ~FolderSink() override
+    {
+        m_out.reset();
+        if (m_owned)
+            ::close(m_dir);
+    }
+    FolderSink(const FolderSink&) = delete;
+    FolderSink& operator=(const FolderSink&) = delete;
 
     Open open(const ArchiveEntry& entry) override
     {
@@ -461,10 +486,21 @@ public:
 
 private:
     int m_dir;
+    bool m_owned;
     std::unique_ptr<FileWriter> m_out;
 };
 
 } // namespace
+
+std::unique_ptr<ArchiveSink> makeFolderSink(const std::filesystem::path& dir)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        throwErrno("cannot open \"" + dir.string() + "\"", errno);
+    return std::make_unique<FolderSink>(fd, true);
+}
 
 ArchiveResult extractArchiveBlock(ByteReader& in, const std::filesystem::path& dir, const PercentFn& progress)
 {

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -81,11 +82,18 @@ struct ArchiveResult {
     std::vector<ArchiveEntry> entries;
     std::string error;        // "Cannot read file" when reading stopped early
     uint64_t endPosition = 0; // reader position after the block (or where it stopped)
+    // The compression level index (0 Fast, 1 None, 2 Default, 3 Max) that the header of the first
+    // compressed chunk suggests; nothing when every chunk was stored raw.
+    std::optional<int> levelIndex;
 };
 
 // Reads one block, handing every entry's bytes to `sink`. Never throws for bad data: a header that
 // cannot be read gives headerRead = false, damage inside gives `error`; entries before it stay.
 ArchiveResult readArchiveBlock(ByteReader& in, ArchiveSink& sink, const PercentFn& progress = {});
+
+// A sink that writes each entry as a file directly inside `dir` (created when missing), with the
+// rules of extractArchiveBlock. Throws IoError when the folder cannot be opened.
+std::unique_ptr<ArchiveSink> makeFolderSink(const std::filesystem::path& dir);
 
 // Extracts a block into `dir` (created when missing). Entry names that carry a folder separator,
 // a drive, or are "." / ".." are skipped; an existing symbolic link is replaced, never followed.

@@ -204,6 +204,15 @@ void FileWriter::flush()
     m_used = 0;
 }
 
+void FileWriter::close()
+{
+    flush();
+    const int fd = m_fd;
+    m_fd = -1;
+    if (fd >= 0 && ::close(fd) != 0)
+        throwErrno("write error", errno);
+}
+
 void FileWriter::sync()
 {
     flush();

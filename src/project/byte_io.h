@@ -128,6 +128,8 @@ public:
     void flush();
     // Flushes, then makes the bytes durable.
     void sync();
+    // Flushes and closes, reporting what closing reports.
+    void close();
     int fd() const { return m_fd; }
 
 private:

@@ -1,5 +1,6 @@
 #include "project/archive_block.h"
 #include "project/check_value.h"
+#include "project/crc32.h"
 #include "support/temp_home.h"
 
 #include <gtest/gtest.h>
@@ -347,4 +348,16 @@ TEST(DosTime, RoundTripAndInvalidFields)
     EXPECT_EQ(toDosTime(0), 0x00210000u);  // before 1980: clamped to its first day
     EXPECT_FALSE(fromDosTime(0x00000000)); // month 0
     EXPECT_FALSE(fromDosTime(0x0021F000)); // hour 30
+}
+
+TEST(Crc32, FoldingAgreesWithTheTable)
+{
+    const std::string data = randomBytes(70000, 11);
+    std::mt19937 rng(3);
+    for (int i = 0; i < 500; ++i) {
+        const size_t at = rng() % 1000, n = rng() % 20000;
+        const uint32_t seed = i % 3 == 0 ? 0 : static_cast<uint32_t>(rng());
+        const auto* p = reinterpret_cast<const Bytef*>(data.data() + at);
+        ASSERT_EQ(crc32Update(seed, p, n), static_cast<uint32_t>(crc32(seed, p, uInt(n)))) << at << " " << n;
+    }
 }
