@@ -1,7 +1,9 @@
 // Forms: scroll bars of scrolling controls, scroll boxes, forms, the application object and the screen.
 // The application object reaches scripts as the imported variable Application; the screen is the
 // global variable Screen declared here. TMainMenu and TMenuItem are named ahead of the menus unit so
-// that a form's Menu and WindowMenu register.
+// that a form's Menu and WindowMenu register. TForm hangs directly under TScrollingWinControl and
+// carries the public members of the library's TCustomForm itself: the support library declares TForm
+// again with that parent, which would cut off anything declared on a class in between.
 #include "script/standard_units.h"
 
 namespace script {
@@ -76,7 +78,7 @@ static constexpr Decl kForms[] = {
     prop("OnResize", "TNotifyEvent"),
     prop("OnStartDrag", "TStartDragEvent"),
 
-    cls("TCustomForm", "TScrollingWinControl"),
+    cls("TForm", "TScrollingWinControl"),
     method("procedure Close;"),
     method("function CloseQuery: Boolean;"),
     method("procedure DefocusControl(Control: TWinControl; Removing: Boolean);"),
@@ -94,8 +96,6 @@ static constexpr Decl kForms[] = {
     prop("KeyPreview", "Boolean"),
     prop("ModalResult", "TModalResult"),
     prop("WindowState", "TWindowState"),
-
-    cls("TForm", "TCustomForm"),
     method("procedure ArrangeIcons;"),
     method("procedure Cascade;"),
     method("procedure Next;"),
