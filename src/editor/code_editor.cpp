@@ -86,7 +86,7 @@ CodeEditor::CodeEditor(QWidget* parent) : QsciScintilla(parent)
         if (m_settingText)
             return;
         // An edit ends the error highlight: the marked text is being corrected.
-        if (m_errorLine != -1)
+        if (m_errorLine != -1 || m_paintedLine != -1)
             setErrorLine(-1);
         emit textEdited();
     });
@@ -122,10 +122,10 @@ void CodeEditor::setLines(const QStringList& lines)
     emit statusChanged();
 }
 
-void CodeEditor::paintErrorLine(int line, bool on)
+bool CodeEditor::paintErrorLine(int line, bool on)
 {
     if (line < 1 || line > SendScintilla(SCI_GETLINECOUNT))
-        return;
+        return false;
     const int index = line - 1;
     const long start = SendScintilla(SCI_POSITIONFROMLINE, index);
     const long end = SendScintilla(SCI_GETLINEENDPOSITION, index);
@@ -137,6 +137,7 @@ void CodeEditor::paintErrorLine(int line, bool on)
         markerDelete(index, kErrorMarker);
         SendScintilla(SCI_INDICATORCLEARRANGE, start, end - start);
     }
+    return true;
 }
 
 void CodeEditor::setErrorLine(int line, bool repaint)
@@ -152,10 +153,8 @@ void CodeEditor::setErrorLine(int line, bool repaint)
         SendScintilla(SCI_INDICATORCLEARRANGE, 0, SendScintilla(SCI_GETLENGTH));
         m_paintedLine = -1;
     }
-    if (line != -1) {
-        paintErrorLine(line, true);
+    if (line != -1 && paintErrorLine(line, true))
         m_paintedLine = line;
-    }
 }
 
 int CodeEditor::caretLine() const

@@ -28,6 +28,9 @@ public:
     // records the number and leaves the painted line as it is.
     int errorLine() const { return m_errorLine; }
     void setErrorLine(int line, bool repaint = true);
+    // The line painted as the error line (-1 for none): it stays painted after the mark is dropped
+    // without repainting, until the next change of the mark or an edit.
+    int paintedErrorLine() const { return m_paintedLine; }
 
     // Caret position, 1-based line and column. setCaret keeps the caret inside the text.
     int caretLine() const;
@@ -53,7 +56,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void paintErrorLine(int line, bool on);
+    bool paintErrorLine(int line, bool on);
     static QStringList localFiles(const QMimeData* mime);
 
     QsciLexerPascal* m_lexer = nullptr;
