@@ -310,15 +310,24 @@ void Component::setTabIndex(int index)
 
 void Component::applyPendingTabOrder()
 {
-    // Children without a TabOrder keep their place after those that have one, as they were read.
-    std::stable_sort(m_tabList.begin(), m_tabList.end(), [](const Component* a, const Component* b) {
-        const auto key = [](const Component* c) {
-            return c->m_pendingTabOrder < 0 ? INT32_MAX : c->m_pendingTabOrder;
-        };
-        return key(a) < key(b);
-    });
-    for (Component* c : m_tabList)
+    // Each child goes to the position its TabOrder names; the others fill the free places in the
+    // order they were read, as the platform does after reading a form.
+    const std::size_t n = m_tabList.size();
+    std::vector<Component*> placed(n, nullptr);
+    std::vector<Component*> rest;
+    for (Component* c : m_tabList) {
+        const int j = c->m_pendingTabOrder;
+        if (j >= 0 && static_cast<std::size_t>(j) < n && !placed[static_cast<std::size_t>(j)])
+            placed[static_cast<std::size_t>(j)] = c;
+        else
+            rest.push_back(c);
         c->m_pendingTabOrder = -1;
+    }
+    std::size_t k = 0;
+    for (auto& slot : placed)
+        if (!slot)
+            slot = rest[k++];
+    m_tabList = std::move(placed);
 }
 
 // ---------------------------------------------------------------------------------------------------

@@ -371,6 +371,21 @@ std::unique_ptr<Component> readComponentStream(std::string_view bytes, const Cla
     return readComponentStream(in, rootClass);
 }
 
+std::string streamRootClassName(std::string_view stream)
+{
+    TypedValueReader in(stream);
+    in.readSignature();
+    const std::size_t start = in.position();
+    const std::uint8_t first = in.readU8();
+    if ((first & 0xF0) == 0xF0) {
+        if (first & 2)
+            in.readInteger();
+    } else {
+        in.seek(start);
+    }
+    return in.readShortString();
+}
+
 std::unique_ptr<Component> readFormStream(TypedValueReader& in)
 {
     return readComponentStream(in, &classes().classNamed("TForm"));

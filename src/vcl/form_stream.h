@@ -52,6 +52,9 @@ struct RecordReadContext {
 // `depth` counts the records above it. Returns the component created.
 Component& readComponentRecord(TypedValueReader& in, Component& root, Component* parent, int depth,
                                RecordReadContext* context = nullptr);
+// The class name of the root record of a stream (after its signature); StreamError when malformed.
+std::string streamRootClassName(std::string_view stream);
+
 // One record (without signature).
 void writeComponentRecord(const Component& component, TypedValueWriter& out, bool isRoot);
 
