@@ -118,3 +118,154 @@ TEST(FormStream, HandMadeBytesReadBackAndAreWrittenTheSameWay)
     add("TListBox", "ListBox1", 8, 72).setStrings("Items", {"a", "b"});
     EXPECT_EQ(writeComponentStream(*built), bytes);
 }
+
+namespace {
+
+// A form with one record of `cls` named `name` holding the raw property bytes `props`, and `children`.
+std::string formWith(std::string_view cls, std::string_view name, const std::string& props,
+                     const std::string& children = "")
+{
+    Bytes b;
+    b.raw("TPF0").name("TForm").name("Form1").end();
+    b.name(cls).name(name).raw(props).end().raw(children).end();
+    b.end();
+    return b.str();
+}
+
+std::string errorOf(const std::string& bytes)
+{
+    try {
+        readFormStream(bytes);
+    } catch (const StreamError& e) {
+        return e.what();
+    }
+    return "accepted";
+}
+
+} // namespace
+
+TEST(FormStream, MalformedStreamsAreRejectedWithAClearMessage)
+{
+    struct Row {
+        std::string bytes;
+        const char* message;
+    } rows[] = {
+        {Bytes().raw("TPF0").name("TStringGrid").name("G").end().end().str(), "Class TStringGrid not found"},
+        {Bytes().raw("TPF0").name("TLabel").name("L").end().end().str(), "holds a TLabel, not a TForm"},
+        {Bytes().raw("TPF0").name("TForm").name("1x").end().end().str(),
+         "'1x' is not a valid component name"},
+        {formWith("TLabel", "L", Bytes().prop("Caption").str("a").prop("caption").str("b").str()),
+         "property caption of L appears twice"},
+        {formWith("TLabel", "L", Bytes().prop("Caption").int8(5).str()),
+         "error reading L.Caption: 5 is not a text"},
+        {formWith("TLabel", "L", Bytes().prop("Align").ident("alMiddle").str()),
+         "error reading L.Align: 'alMiddle' is not a valid TAlign value"},
+        {formWith("TLabel", "L", Bytes().prop("Font.Style").set({"fsWide"}).str()),
+         "'fsWide' is not an element of TFontStyles"},
+        {formWith("TLabel", "L", Bytes().prop("Tag").u8(19).raw(std::string("\0\0\0\0\1\0\0\0", 8)).str()),
+         "Value must be between"},
+        {formWith("TLabel", "L", Bytes().prop("Items.Strings").u8(1).end().str()),
+         "accepted"}, // unknown: kept
+        {formWith("TLabel", "L", "", Bytes().name("TButton").name("B").end().end().str()),
+         "control B cannot be inside L (TLabel)"},
+        {formWith("TLabel", "L", "", Bytes().name("TSynEditorOptionsContainer").name("O").end().end().str()),
+         "accepted"}, // a component without parent may sit in any record
+        {Bytes()
+             .raw("TPF0")
+             .name("TForm")
+             .name("Form1")
+             .end()
+             .name("TLabel")
+             .name("L")
+             .end()
+             .end()
+             .name("TButton")
+             .name("l")
+             .end()
+             .end()
+             .end()
+             .str(),
+         "A component named l already exists"},
+        {Bytes().raw("TPF0").u8(0xF8).name("TForm").name("F").end().end().str(), "unknown record flags"},
+        {Bytes().raw("TPF1").str(), "signature TPF0 expected"},
+    };
+    for (const auto& r : rows)
+        EXPECT_NE(errorOf(r.bytes).find(r.message), std::string::npos)
+            << r.message << " / " << errorOf(r.bytes);
+}
+
+TEST(FormStream, EveryTruncationIsAnErrorNotACrash)
+{
+    const std::string bytes = handMadeForm();
+    for (std::size_t n = 0; n < bytes.size(); ++n)
+        EXPECT_THROW(readFormStream(std::string_view(bytes).substr(0, n)), StreamError) << n;
+}
+
+TEST(FormStream, DeepNestingIsRefused)
+{
+    Bytes b;
+    b.raw("TPF0").name("TForm").name("F").end();
+    const int depth = 1000;
+    for (int i = 0; i < depth; ++i)
+        b.name("TPanel").name("P" + std::to_string(i)).end();
+    for (int i = 0; i <= depth; ++i)
+        b.end();
+    EXPECT_NE(errorOf(b.str()).find("nested more than"), std::string::npos);
+}
+
+TEST(FormStream, UnknownPropertiesSurviveAndEventsAreDropped)
+{
+    const std::string props = Bytes()
+                                  .prop("Caption")
+                                  .str("x")
+                                  .prop("DesignSize")
+                                  .u8(1)
+                                  .int8(1)
+                                  .int16(300)
+                                  .end()
+                                  .prop("Font.Quality")
+                                  .ident("fqClearType")
+                                  .prop("OnClick")
+                                  .ident("Button1Click")
+                                  .str();
+    auto form = readFormStream(formWith("TLabel", "L", props));
+    const Component& label = *form->findComponent("L");
+    ASSERT_EQ(label.unknownProperties().size(), 1u);
+    EXPECT_EQ(label.unknownProperties()[0].name, "DesignSize");
+    EXPECT_EQ(label.object("Font").unknownProperties()[0].name, "Quality");
+    const std::string again = writeComponentStream(*form);
+    EXPECT_NE(again.find("DesignSize"), std::string::npos);
+    EXPECT_NE(again.find("Font.Quality"), std::string::npos);
+    EXPECT_EQ(again.find("OnClick"), std::string::npos);
+    EXPECT_EQ(writeComponentStream(*readFormStream(again)), again);
+}
+
+TEST(FormStream, PrefixFlagsAndPlaceholderTiles)
+{
+    // An inherited record with a child position reads like any other.
+    Bytes b;
+    b.raw("TPF0").name("TForm").name("F").end();
+    b.u8(0xF3).int8(0).name("TTimer").name("Timer1");
+    b.prop("Width")
+        .int8(50)
+        .prop("Height")
+        .int8(70)
+        .prop("Enabled")
+        .boolean(false)
+        .prop("Interval")
+        .int16(250);
+    b.end().end().end();
+    auto form = readFormStream(b.str());
+    const Component& timer = *form->findComponent("Timer1");
+    EXPECT_EQ(timer.integer("Width"), 32);
+    EXPECT_EQ(timer.integer("Height"), 32);
+    EXPECT_FALSE(timer.boolean("Visible"));
+    EXPECT_FALSE(timer.boolean("Enabled"));
+    EXPECT_EQ(timer.integer("Interval"), 250);
+    Component& t = const_cast<Component&>(timer);
+    t.setInteger("Width", 100); // a tile cannot be resized
+    EXPECT_EQ(t.integer("Width"), 32);
+    const std::string written = writeComponentStream(*form);
+    EXPECT_EQ(written.find("Visible"), std::string::npos); // not a published property of the timer
+    EXPECT_NE(written.find("Interval"), std::string::npos);
+}
