@@ -207,7 +207,7 @@ TEST(FormStream, DeepNestingIsRefused)
     b.raw("TPF0").name("TForm").name("F").end();
     const int depth = 1000;
     for (int i = 0; i < depth; ++i)
-        b.name("TPanel").name("P" + std::to_string(i)).end();
+        b.name("TPanel").name(std::string(1, 'P').append(std::to_string(i))).end();
     for (int i = 0; i <= depth; ++i)
         b.end();
     EXPECT_NE(errorOf(b.str()).find("nested more than"), std::string::npos);

@@ -82,8 +82,9 @@ TEST(TextForm, ValuesRoundTripThroughText)
     };
     for (const auto& r : rows) {
         const std::string text = textOf(r.value);
-        if (r.text)
+        if (r.text) {
             EXPECT_EQ(text, std::string("object F: TForm\n  P = ") + r.text + "\nend\n");
+        }
         EXPECT_EQ(vcltest::firstDifference(textToComponentStream(text), streamWith(r.value)), "") << text;
     }
 }
