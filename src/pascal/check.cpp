@@ -311,6 +311,9 @@ Expr* Parser::tryConvert(Expr* e, const Type* to)
     case TK::Set:
         if (from->kind != TK::Set)
             return nullptr;
+        if (e->kind == EK::SetCons && e->constIndex >= 0 &&
+            (from->elem == nullptr || sameType(from->elem, to->elem) || commonOrdinal(from->elem, to->elem)))
+            return makeConst(to, m_consts[static_cast<std::size_t>(e->constIndex)], pos);
         if (from->elem == nullptr || sameType(from->elem, to->elem) || commonOrdinal(from->elem, to->elem))
             return retype();
         return nullptr;
@@ -522,6 +525,13 @@ Expr* Parser::binary(BinOp op, Expr* l, Expr* r, std::uint32_t pos, bool shortCi
             r = convert(r, m_env.tString, pos);
         }
     }
+    auto asConst = [&](Expr* x) {
+        if (x->kind == EK::SetCons && x->constIndex >= 0)
+            return makeConst(x->type, m_consts[static_cast<std::size_t>(x->constIndex)], x->pos);
+        return x;
+    };
+    l = asConst(l);
+    r = asConst(r);
     Expr* e = newExpr(EK::Binary, result, pos);
     e->op = static_cast<std::uint8_t>(op);
     e->cls = cls;

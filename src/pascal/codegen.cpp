@@ -377,7 +377,12 @@ void CodeGen::stmt(Stmt* s)
             stmt(s->list[i]);
         break;
     case SK::Assign: assign(s->a, s->b); break;
-    case SK::Call: call(s->a, -1); break;
+    case SK::Call:
+        if (s->a->kind == EK::Intrinsic)
+            intrinsicTo(s->a, 0);
+        else
+            call(s->a, -1);
+        break;
     case SK::If: {
         std::vector<std::uint32_t> ends;
         for (Stmt* cur = s; cur;) {
@@ -520,6 +525,8 @@ void CodeGen::forLoop(Stmt* s)
     int limit = temp();
     to(s->b, counter);
     to(s->c, limit);
+    if (!direct)
+        storeTo(v, counter);
     std::uint32_t prep = emit(s->downto ? OP_FORPREPD : OP_FORPREP, counter, limit);
     std::uint32_t body = here();
     if (!direct)
@@ -892,6 +899,10 @@ void CodeGen::to(Expr* e, int dst)
     case EK::Binary: binaryTo(e, dst); return;
     case EK::Conv: convTo(e, dst); return;
     case EK::SetCons: {
+        if (e->constIndex >= 0) {
+            emit(OP_LOADK, dst, 0, 0, constant(m_parser->constant(e->constIndex)));
+            return;
+        }
         int mark = m_next;
         int t = dst;
         bool alias = false;

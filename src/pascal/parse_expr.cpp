@@ -4,8 +4,8 @@
 namespace pascal {
 
 namespace {
-Expr* checkReadable(Expr* e, Parser* p);
-}
+Expr* checkReadable(Expr* e, Parser*) { return e; }
+} // namespace
 
 static bool isRelational(const Token& t, BinOp& op)
 {
@@ -186,14 +186,6 @@ Expr* Parser::parseFactor()
     }
 }
 
-namespace {
-Expr* checkReadable(Expr* e, Parser* p)
-{
-    (void)p;
-    return e;
-}
-} // namespace
-
 Expr* Parser::parseSetConstructor()
 {
     std::uint32_t pos = m_tok.offset;
@@ -263,7 +255,9 @@ Expr* Parser::parseSetConstructor()
                 for (std::int64_t k = a; k <= b; ++k)
                     s->bits[k >> 6] |= std::uint64_t(1) << (k & 63);
             }
-            return makeConst(t, std::move(v), pos);
+            // kept as a constructor (an open array argument reads it as such), with its value
+            m_consts.push_back(std::move(v));
+            e->constIndex = static_cast<int>(m_consts.size() - 1);
         }
     } else {
         e->type = m_env.tArrayOfConst; // only an open array parameter takes it
@@ -507,8 +501,6 @@ Expr* Parser::parseMemberAccess(Expr* obj, const ClassInfo* cls, NameId name, st
     e->depth = depth;
     return e;
 }
-
-static void requireReadableProp(Parser&, Expr*) {}
 
 Expr* Parser::parseSelectors(Expr* e, bool statement)
 {
