@@ -316,7 +316,7 @@ Stmt* Parser::makeAssign(Expr* target, Expr* value, std::uint32_t pos)
     else if (tt->kind == TK::Proc && value->kind == EK::ProcAddr)
         value = procAddress(value->routine, tt, value->pos);
     else
-        value = convert(value, tt, pos);
+        value = convert(value, tt, value->pos);
     Stmt* s = newStmt(SK::Assign, pos);
     s->a = target;
     s->b = value;
