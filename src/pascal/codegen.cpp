@@ -731,6 +731,7 @@ void CodeGen::storeTo(Expr* target, int v)
     case EK::Index: {
         bool dyn = target->a->type->kind != TK::Array;
         int ix = any(target->b);
+        at(target->pos);
         if (isLocal(target->a)) {
             emit(dyn ? OP_SETIDXD : OP_SETIDXS, target->a->sym->index, ix, v, static_cast<std::int32_t>(target->imm));
         } else if (dyn && target->a->kind != EK::Var) {
@@ -746,6 +747,7 @@ void CodeGen::storeTo(Expr* target, int v)
     }
     case EK::StrIndex: {
         int ix = any(target->b);
+        at(target->pos);
         if (isLocal(target->a)) {
             emit(OP_SETCHR, target->a->sym->index, ix, v);
         } else {

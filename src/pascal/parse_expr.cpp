@@ -594,6 +594,7 @@ Expr* Parser::parseSelectors(Expr* e, bool statement)
                     failAt(pos, MessageCode::Custom, "Array type required");
                 }
                 x->a = e;
+                x->pos = e->pos;
                 x->depth = std::max(e->depth, x->b->depth) + 1;
                 e = x;
                 if (accept(Tok::Comma))
@@ -607,7 +608,7 @@ Expr* Parser::parseSelectors(Expr* e, bool statement)
             std::vector<Expr*> args;
             parseArgList(args, Tok::RParen);
             const Signature& sig = e->type->sig;
-            Expr* x = newExpr(EK::ProcCall, sig.result ? sig.result : m_env.tVoid, pos);
+            Expr* x = newExpr(EK::ProcCall, sig.result ? sig.result : m_env.tVoid, e->pos);
             x->a = e;
             x->args = checkArgs(sig, args, pos, x->nargs);
             std::uint32_t depth = e->depth + 1;
