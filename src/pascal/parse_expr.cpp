@@ -166,6 +166,7 @@ Expr* Parser::parseFactor()
         Expr* e = parseDesignator(false, true);
         if (e->kind != EK::ProcAddr)
             failAt(pos, MessageCode::NotSupported, "@ of a variable");
+        e->pos = pos;
         return e;
     }
     case Tok::Ident:
