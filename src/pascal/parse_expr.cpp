@@ -101,7 +101,7 @@ Expr* Parser::parseTerm()
             const Type* t = parseTypeName();
             if (t->kind != TK::Class || (l->type->kind != TK::Class && l->type->kind != TK::Nil))
                 failAt(pos, MessageCode::TypeMismatch);
-            Expr* e = newExpr(EK::As, t, pos);
+            Expr* e = newExpr(EK::As, t, l->pos);
             e->a = l;
             e->klass = t->cls;
             e->depth = l->depth + 1;
@@ -470,7 +470,7 @@ Expr* Parser::parseMemberAccess(Expr* obj, const ClassInfo* cls, NameId name, st
         if (accept(Tok::LParen))
             parseArgList(args, Tok::RParen);
         const Type* rt = m->isConstructor ? cls->type : (m->sig.result ? m->sig.result : m_env.tVoid);
-        Expr* e = newExpr(EK::Method, rt, pos);
+        Expr* e = newExpr(EK::Method, rt, obj ? obj->pos : pos);
         e->a = obj;
         e->member = m;
         e->klass = cls;
@@ -490,7 +490,8 @@ Expr* Parser::parseMemberAccess(Expr* obj, const ClassInfo* cls, NameId name, st
         if (args.size() != m->indexTypes.size())
             failAt(pos, MessageCode::InvalidNumberOfParameters);
     }
-    Expr* e = newExpr(EK::Prop, m->type, pos);
+    Expr* e = newExpr(EK::Prop, m->type, obj->pos);
+    e->imm = pos; // where the property is named, for the messages about it
     e->a = obj;
     e->member = m;
     e->nargs = static_cast<std::uint32_t>(args.size());
@@ -509,7 +510,7 @@ Expr* Parser::parseSelectors(Expr* e, bool statement)
         std::uint32_t pos = m_tok.offset;
         auto readable = [&](Expr* x) {
             if (x->kind == EK::Prop && x->member->access == PropertyAccess::WriteOnly)
-                failAt(x->pos, MessageCode::PropertyWriteOnly, spell(x->member->name));
+                failAt(static_cast<std::uint32_t>(x->imm), MessageCode::PropertyWriteOnly, spell(x->member->name));
         };
         if (m_tok.is(Tok::Dot)) {
             readable(e);
@@ -554,7 +555,8 @@ Expr* Parser::parseSelectors(Expr* e, bool statement)
                 parseArgList(args, Tok::RBracket);
                 if (args.size() != dp->indexTypes.size())
                     failAt(pos, MessageCode::InvalidNumberOfParameters);
-                Expr* x = newExpr(EK::Prop, dp->type, pos);
+                Expr* x = newExpr(EK::Prop, dp->type, e->pos);
+                x->imm = pos;
                 x->a = e;
                 x->member = dp;
                 x->nargs = static_cast<std::uint32_t>(args.size());
@@ -624,7 +626,7 @@ Expr* Parser::parseSelectors(Expr* e, bool statement)
         }
     }
     if (!statement && e->kind == EK::Prop && e->member->access == PropertyAccess::WriteOnly)
-        failAt(e->pos, MessageCode::PropertyWriteOnly, spell(e->member->name));
+        failAt(static_cast<std::uint32_t>(e->imm), MessageCode::PropertyWriteOnly, spell(e->member->name));
     return e;
 }
 

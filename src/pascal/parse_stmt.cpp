@@ -303,7 +303,7 @@ Stmt* Parser::makeAssign(Expr* target, Expr* value, std::uint32_t pos)
 {
     if (target->kind == EK::Prop) {
         if (target->member->access == PropertyAccess::ReadOnly)
-            failAt(target->pos, MessageCode::PropertyReadOnly, spell(target->member->name));
+            failAt(static_cast<std::uint32_t>(target->imm), MessageCode::PropertyReadOnly, spell(target->member->name));
     } else {
         if (!isLvalue(target))
             failAt(target->pos, MessageCode::VariableExpected);
