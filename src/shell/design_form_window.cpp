@@ -33,23 +33,34 @@ void DesignFormWindow::refresh()
     const int width = std::clamp(m_model->clientWidth(), 40, 4000);
     const int height = std::clamp(m_model->clientHeight(), 30, 4000);
     m_surface->setGeometry(0, 0, width, height);
-    addViews(m_surface, m_model->root().children);
+    addViews(m_surface, m_model->root());
+    // Components without a window of their own sit on the form as small tiles.
+    for (const auto& owned : m_model->root().components()) {
+        if (owned->isControl())
+            continue;
+        auto* tile = new QLabel(QString::fromStdString(owned->classInfo().name).mid(1, 3), m_surface);
+        tile->setAlignment(Qt::AlignCenter);
+        tile->setFrameShape(QFrame::Panel);
+        tile->setFrameShadow(QFrame::Raised);
+        tile->setGeometry(componentInteger(*owned, "Left", 8), componentInteger(*owned, "Top", 8), 28, 28);
+        tile->setToolTip(QString::fromStdString(owned->name() + ": " + owned->classInfo().name));
+    }
     m_surface->show();
     setFixedSize(width, height);
 }
 
-void DesignFormWindow::addViews(QWidget* parent, const std::vector<FormRecord>& records)
+void DesignFormWindow::addViews(QWidget* parent, const vcl::Component& container)
 {
-    for (const FormRecord& r : records) {
-        const QString name = QString::fromStdString(r.name);
-        const QString className = QString::fromStdString(r.className);
-        const int left = static_cast<int>(r.integer("Left"));
-        const int top = static_cast<int>(r.integer("Top"));
-        const int width = static_cast<int>(r.integer("Width", 32));
-        const int height = static_cast<int>(r.integer("Height", 32));
-        QString caption = r.text("Caption");
+    for (const vcl::Component* c : container.controls()) {
+        const QString name = QString::fromStdString(c->name());
+        const QString className = QString::fromStdString(c->classInfo().name);
+        const int left = componentInteger(*c, "Left");
+        const int top = componentInteger(*c, "Top");
+        const int width = componentInteger(*c, "Width", 32);
+        const int height = componentInteger(*c, "Height", 32);
+        QString caption = componentText(*c, "Caption");
         if (caption.isEmpty())
-            caption = r.text("Text");
+            caption = componentText(*c, "Text");
         auto* view = new QFrame(parent);
         view->setFrameShape(QFrame::Box);
         view->setFrameShadow(QFrame::Plain);
@@ -72,7 +83,7 @@ void DesignFormWindow::addViews(QWidget* parent, const std::vector<FormRecord>& 
         if (!caption.isEmpty())
             layout->addWidget(new QLabel(caption, view));
         layout->addStretch(1);
-        addViews(view, r.children);
+        addViews(view, *c);
     }
 }
 

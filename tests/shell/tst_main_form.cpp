@@ -424,7 +424,7 @@ void TestMainForm::projectSettingsChangeTheForm()
         return int(QDialog::Accepted);
     }};
     m.ProjectSettings();
-    QCOMPARE(seen, (QStringList{"Project Settings", "482", "346", "Form1", "-1", "640", "480", "800 x 600"}));
+    QCOMPARE(seen, (QStringList{"Project Settings", "482", "353", "Form1", "-1", "640", "480", "800 x 600"}));
     QCOMPARE(m.designForm()->model().clientWidth(), 800);
     QCOMPARE(m.designForm()->model().clientHeight(), 600);
     QCOMPARE(m.designForm()->model().caption(), QString("My Menu"));
@@ -443,7 +443,7 @@ void TestMainForm::projectSettingsChangeTheForm()
     const QString path = s.path("sized.lmb");
     QVERIFY(saveAs(s, path));
     const QString form = dump(path).value("form").toString();
-    QVERIFY2(form.contains("ClientWidth = 800"), qPrintable(form));
+    QVERIFY2(form.contains("Width = 808"), qPrintable(form));
     QVERIFY(form.contains("My Menu"));
 }
 
