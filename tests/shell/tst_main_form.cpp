@@ -505,14 +505,21 @@ void TestMainForm::secondStartHandsItsPathOver()
 
     // While a dialog is open the path only goes to the top of the re-open list.
     m.AddRecentFile(s.path("other.lmb"));
+    QDialog modal(&m);
+    modal.setModal(true);
+    modal.show();
     m.setDialogActive(true);
     s.prompter.boxes.clear();
+    const QString later = QString::fromStdString(s.home.writeFile("later.lmb", "x").string());
     platform::SingleInstance third;
     QVERIFY(!third.becomePrimary());
-    QVERIFY(third.sendToPrimary(path.toStdString()));
+    QVERIFY(third.sendToPrimary(later.toStdString()));
     QVERIFY(waitFor([&] { return !s.prompter.boxes.isEmpty(); }));
     QVERIFY(s.prompter.boxes[0].text.contains("You do not open a project while a dialog box is active."));
-    QVERIFY(s.prompter.boxes[0].text.contains(path));
+    QVERIFY(s.prompter.boxes[0].text.contains(later));
+    QCOMPARE(m.recentFiles().first(), later);
+    QCOMPARE(m.projectFileName(), path);
+    modal.close();
     m.setDialogActive(false);
 }
 
