@@ -1,0 +1,143 @@
+// lmbtool pack DIR FILE.lmb [--level none|fast|default|max]: builds a project file from a folder made
+// by unpack, the way the studio saves it (value section, embedded/ as block 1, script.txt as block 2).
+#include "lmbtool/command.h"
+#include "lmbtool/project_json.h"
+#include "platform/atomic_file.h"
+#include "platform/text_encoding.h"
+#include "project/form_record.h"
+#include "project/project_file.h"
+
+#include <cstdio>
+
+namespace lmbtool {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Refusals and archive reports go to standard error; no password is ever asked.
+class ConsolePrompter final : public project::Prompter {
+public:
+    std::string askPassword() override { return ""; }
+    void showMessage(const std::string& text, const std::string&, project::MessageIcon) override
+    {
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+};
+
+std::optional<int> levelIndex(std::string_view name)
+{
+    static const char* const names[] = {"fast", "none", "default", "max"};
+    for (int i = 0; i < 4; ++i)
+        if (platform::equalsNoCase(name, names[i]))
+            return i;
+    return std::nullopt;
+}
+
+std::vector<std::string> splitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(platform::ansiToUtf8(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+int refuse(const std::string& text)
+{
+    std::fprintf(stderr, "lmbtool: %s\n", text.c_str());
+    return 1;
+}
+
+int pack(const std::vector<std::string>& args)
+{
+    std::vector<std::string> positional;
+    std::optional<int> level;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--level" && i + 1 < args.size()) {
+            level = levelIndex(args[++i]);
+            if (!level) {
+                std::fprintf(stderr, "lmbtool pack: unknown level '%s'\n", args[i].c_str());
+                return kUsageError;
+            }
+        } else {
+            positional.push_back(args[i]);
+        }
+    }
+    if (positional.size() != 2) {
+        std::fprintf(stderr, "usage: lmbtool pack DIR FILE.lmb [--level none|fast|default|max]\n");
+        return kUsageError;
+    }
+    const fs::path dir = positional[0], target = positional[1];
+    constexpr size_t kMaxText = size_t(1) << 30;
+
+    project::Project p;
+    const auto form = platform::readWholeFile(dir / "form.dfm", kMaxText);
+    if (!form)
+        return refuse("cannot read " + (dir / "form.dfm").string());
+    try {
+        vcl::TypedValueReader in(*form);
+        const auto span = project::walkFormStream(in);
+        if (!platform::equalsNoCase(span.rootClass, "TForm"))
+            return refuse("form.dfm: the root component is not a form");
+        if (span.end != form->size())
+            return refuse("form.dfm: bytes after the form");
+    } catch (const std::exception& e) {
+        return refuse(std::string("form.dfm: ") + e.what());
+    }
+    p.formStream = *form;
+    if (fs::exists(dir / "script.pas")) {
+        const auto script = platform::readWholeFile(dir / "script.pas", kMaxText);
+        if (!script)
+            return refuse("cannot read " + (dir / "script.pas").string());
+        p.lines = splitLines(*script);
+    }
+
+    project::SaveOptions options;
+    options.programVersion = "2.0";
+    if (fs::exists(dir / "project.json")) {
+        const auto text = platform::readWholeFile(dir / "project.json", kMaxText);
+        if (!text)
+            return refuse("cannot read " + (dir / "project.json").string());
+        try {
+            const Json json = parseJson(*text);
+            project::PasswordFields pw;
+            if (const Json* v = json.find("protected"))
+                pw.isProtected = v->flag;
+            if (const Json* v = json.find("check"))
+                pw.check = static_cast<int32_t>(v->integer);
+            options.passwordFields = pw;
+            if (const Json* b = json.find("bookmarks")) {
+                for (size_t i = 0; i < b->items.size() && i < p.bookmarks.size(); ++i) {
+                    const auto& pair = b->items[i].items;
+                    if (pair.size() == 2 && pair[0].integer != -1 && pair[1].integer != -1)
+                        p.bookmarks[i] = {static_cast<int32_t>(pair[0].integer),
+                                          static_cast<int32_t>(pair[1].integer)};
+                }
+            }
+            if (const Json* c = json.find("compression"); c && !level)
+                level = levelIndex(c->text);
+        } catch (const std::exception& e) {
+            return refuse("project.json: " + std::string(e.what()));
+        }
+    }
+    options.compressionIndex = level.value_or(project::kDefaultCompressionIndex);
+    p.embeddedDir = dir / "embedded";
+
+    ConsolePrompter prompter;
+    project::Progress progress;
+    return project::SaveProject(p, target, options, prompter, progress) ? 0 : 1;
+}
+
+} // namespace
+} // namespace lmbtool
+
+LMBTOOL_COMMAND("pack", "DIR FILE.lmb [--level none|fast|default|max]: build a project file from a folder",
+                lmbtool::pack);
