@@ -59,12 +59,13 @@ set(LMB_TEST_ENV
     "XDG_DATA_HOME=${LMB_TEST_HOME}/share"
     "XDG_RUNTIME_DIR=${LMB_TEST_HOME}/run"
     "LMB_REGISTRY=${LMB_TEST_HOME}/registry.reg"
+    "TMPDIR=${LMB_TEST_HOME}/tmp"
     "LMB_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
     "LMB_DIST_DIR=${LMB_DIST_DIR}")
 
 function(lmb_gtest name)
     cmake_parse_arguments(A "QT" "" "DEPS" ${ARGN})
-    file(MAKE_DIRECTORY ${LMB_TEST_HOME}/run)
+    file(MAKE_DIRECTORY ${LMB_TEST_HOME}/run ${LMB_TEST_HOME}/tmp)
     file(GLOB all CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     set(gsrc ${all})
     list(FILTER gsrc EXCLUDE REGEX "/tst_[^/]*\\.cpp$")

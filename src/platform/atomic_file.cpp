@@ -76,7 +76,8 @@ bool writeFileAtomically(const fs::path& file, std::string_view bytes, std::stri
 
 std::optional<std::string> readWholeFile(const fs::path& file, std::size_t maxBytes)
 {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: opening a FIFO or a device must not wait for a writer.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
     struct stat st {};
@@ -84,6 +85,7 @@ std::optional<std::string> readWholeFile(const fs::path& file, std::size_t maxBy
         ::close(fd);
         return std::nullopt;
     }
+    ::fcntl(fd, F_SETFL, 0);
     std::string out;
     out.reserve(static_cast<size_t>(st.st_size));
     char buf[65536];

@@ -81,14 +81,12 @@ const Macro kMacros[] = {
 
 char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 
+// Every macro starts with "%", so the search jumps from one percent sign to the next.
 size_t findNoCase(const std::string& hay, std::string_view needle, size_t from)
 {
-    if (needle.size() > hay.size())
-        return std::string::npos;
-    const char first = upper(needle.front());
-    for (size_t i = from; i + needle.size() <= hay.size(); ++i) {
-        if (upper(hay[i]) != first)
-            continue;
+    for (size_t i = hay.find('%', from); i != std::string::npos; i = hay.find('%', i + 1)) {
+        if (i + needle.size() > hay.size())
+            return std::string::npos;
         size_t k = 1;
         while (k < needle.size() && upper(hay[i + k]) == upper(needle[k]))
             ++k;

@@ -22,8 +22,10 @@ namespace {
 
 constexpr std::string_view kRoot = "HKEY_CURRENT_USER";
 
+} // namespace
+
 // Holds the lock file while alive. Waits up to a few seconds for another process to finish.
-class FileLock {
+class Registry::FileLock {
 public:
     explicit FileLock(const fs::path& lockFile)
     {
@@ -59,6 +61,8 @@ private:
     int m_fd = -1;
     bool m_locked = false;
 };
+
+namespace {
 
 std::string lower(std::string_view s) { return toLowerAscii(s); }
 
@@ -436,8 +440,8 @@ void Registry::refreshLocked(bool haveFileLock)
     const auto id = statFile();
     if (m_everLoaded && id == m_loadedId)
         return;
-    if (haveFileLock) {
-        loadLocked(true);
+    if (haveFileLock || m_batchDepth > 0) {
+        loadLocked(haveFileLock || m_batchLock->locked());
         return;
     }
     FileLock lock(fs::path(m_file.string() + ".lock"));
@@ -490,7 +494,17 @@ bool Registry::saveLocked()
 template <class Fn>
 bool Registry::change(Fn&& fn)
 {
-    std::lock_guard guard(m_mutex);
+    std::lock_guard<std::recursive_mutex> guard(m_mutex);
+    if (m_batchDepth > 0) {
+        if (!m_batchLock->locked()) {
+            m_lastError = "the settings file is locked by another process";
+            return false;
+        }
+        refreshLocked(true);
+        if (fn(m_content))
+            m_batchDirty = true;
+        return true;
+    }
     FileLock lock(fs::path(m_file.string() + ".lock"));
     if (!lock.locked()) {
         m_lastError = "the settings file is locked by another process";
@@ -502,9 +516,27 @@ bool Registry::change(Fn&& fn)
     return saveLocked();
 }
 
+Registry::Batch::Batch(Registry& reg) : m_reg(reg)
+{
+    std::lock_guard<std::recursive_mutex> guard(reg.m_mutex);
+    if (reg.m_batchDepth++ == 0)
+        reg.m_batchLock = std::make_unique<FileLock>(fs::path(reg.m_file.string() + ".lock"));
+}
+
+Registry::Batch::~Batch()
+{
+    std::lock_guard<std::recursive_mutex> guard(m_reg.m_mutex);
+    if (--m_reg.m_batchDepth > 0)
+        return;
+    if (m_reg.m_batchDirty && m_reg.m_batchLock->locked())
+        m_reg.saveLocked();
+    m_reg.m_batchDirty = false;
+    m_reg.m_batchLock.reset();
+}
+
 bool Registry::keyExists(std::string_view key)
 {
-    std::lock_guard guard(m_mutex);
+    std::lock_guard<std::recursive_mutex> guard(m_mutex);
     refreshLocked(false);
     return m_content.find(normalizeKeyPath(key)) != nullptr;
 }
@@ -518,7 +550,7 @@ bool Registry::createKey(std::string_view key)
         if (static_cast<unsigned char>(c) < 0x20)
             return false; // would break the line structure of the file
     {
-        std::lock_guard guard(m_mutex);
+        std::lock_guard<std::recursive_mutex> guard(m_mutex);
         refreshLocked(false);
         if (m_content.find(path))
             return true;
@@ -549,7 +581,7 @@ bool Registry::deleteKey(std::string_view key)
 
 std::vector<std::string> Registry::subKeys(std::string_view key)
 {
-    std::lock_guard guard(m_mutex);
+    std::lock_guard<std::recursive_mutex> guard(m_mutex);
     refreshLocked(false);
     std::vector<std::string> out;
     const std::string prefix = lower(normalizeKeyPath(key)) + "\\";
@@ -563,7 +595,7 @@ std::vector<std::string> Registry::subKeys(std::string_view key)
 
 std::optional<RegValue> Registry::value(std::string_view key, std::string_view name)
 {
-    std::lock_guard guard(m_mutex);
+    std::lock_guard<std::recursive_mutex> guard(m_mutex);
     refreshLocked(false);
     const Key* k = m_content.find(normalizeKeyPath(key));
     if (!k)
@@ -616,7 +648,7 @@ bool Registry::deleteValue(std::string_view key, std::string_view name)
 
 std::vector<std::string> Registry::valueNames(std::string_view key)
 {
-    std::lock_guard guard(m_mutex);
+    std::lock_guard<std::recursive_mutex> guard(m_mutex);
     refreshLocked(false);
     std::vector<std::string> out;
     if (const Key* k = m_content.find(normalizeKeyPath(key)))

@@ -76,6 +76,21 @@ public:
     bool deleteValue(std::string_view key, std::string_view name);
     std::vector<std::string> valueNames(std::string_view key);
 
+    // Groups many changes into one save (the settings written when the main window closes): while a
+    // Batch lives, this store holds its lock file and saves once, when the Batch ends.
+    class Batch {
+    public:
+        explicit Batch(Registry& reg);
+        explicit Batch(const std::shared_ptr<Registry>& reg) : Batch(*reg) { m_keep = reg; }
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        Registry& m_reg;
+        std::shared_ptr<Registry> m_keep;
+    };
+
     // Whether the last read of the file found damage (and kept a copy in <file>.bad).
     bool foundDamage() const { return m_foundDamage; }
     // The reason of the last failed save, for diagnostics.
@@ -116,8 +131,12 @@ private:
     bool saveLocked();
     std::optional<FileId> statFile() const;
 
+    class FileLock;
     std::filesystem::path m_file;
-    std::mutex m_mutex;
+    std::recursive_mutex m_mutex;
+    int m_batchDepth = 0;
+    bool m_batchDirty = false;
+    std::unique_ptr<FileLock> m_batchLock;
     Content m_content;
     std::optional<FileId> m_loadedId;
     bool m_everLoaded = false;

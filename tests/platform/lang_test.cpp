@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <set>
 
 using namespace platform;
@@ -103,9 +105,12 @@ TEST(GetLangString, DamagedLanguageFilesFallBackToEnglish)
         setCurrentLanguageFile(home.writeFile(std::string("l/") + r.name + ".lng", r.bytes));
         EXPECT_EQ(GetLangString("SERROR"), r.serror) << r.name;
     }
-    // An unreadable file (a folder of that name) is the same as a missing one.
+    // An unreadable file (a folder, a pipe without a writer) is the same as a missing one.
     fs::create_directories(home.root() / "dir.lng");
     setCurrentLanguageFile(home.root() / "dir.lng");
+    EXPECT_EQ(GetLangString("SERROR"), "Error");
+    ASSERT_EQ(::mkfifo((home.root() / "fifo.lng").c_str(), 0600), 0);
+    setCurrentLanguageFile(home.root() / "fifo.lng");
     EXPECT_EQ(GetLangString("SERROR"), "Error");
 }
 

@@ -174,3 +174,18 @@ TEST(RegValues, ReadingCreatesTheKeyAndWritesNeverRaise)
     EXPECT_NO_THROW(WriteRegValue("General", "Skin", "Eos"));
     EXPECT_EQ(ReadRegValue("General", "Missing", 3), 3);
 }
+
+TEST(Registry, BatchSavesOnce)
+{
+    lmbtest::TempHome home;
+    auto reg = Registry::currentUser();
+    {
+        Registry::Batch batch(reg);
+        for (int i = 0; i < 200; ++i)
+            WriteRegValue("Toolbars\\TBXToolbar1", "Left" + std::to_string(i), i);
+        EXPECT_EQ(ReadRegValue("Toolbars\\TBXToolbar1", "Left7", 0), 7); // visible inside the batch
+        EXPECT_FALSE(fs::exists(home.registryFile()));                   // saved only at the end
+    }
+    Registry check(home.registryFile());
+    EXPECT_EQ(check.value(studioKey("Toolbars\\TBXToolbar1"), "Left199"), RegValue::fromDWord(199));
+}

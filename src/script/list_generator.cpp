@@ -1,0 +1,257 @@
+// Making the list files from the interface model.
+#include "script/list_generator.h"
+
+#include "script/decl_line.h"
+#include "script/event_handlers.h"
+#include "script/list_files.h"
+
+#include "platform/text_encoding.h"
+
+#include <algorithm>
+#include <map>
+
+namespace script {
+
+using platform::equalsNoCase;
+using platform::toUpperAscii;
+
+const std::vector<std::string>& completionAncestorClasses()
+{
+    static const std::vector<std::string> names = {
+        "TWinControl",     "TObject",       "TStrings",       "TStringList",        "TStream",
+        "TSpeedButton",    "TShape",        "TScrollingWinControl", "TScrollBox",   "TScrollBar",
+        "TResourceStream", "TPersistent",   "TPaintBox",      "TPage",              "TMemoryStream",
+        "THandleStream",   "TGraphicsObject", "TGraphic",     "TForm",              "TFont",
+        "TFileStream",     "TEdit",         "TDragObject",    "TCustomMemoryStream", "TCustomMemo",
+        "TCustomListBox",  "TCustomLabel",  "TCustomEdit",    "TCustomComboBox",    "TControlScrollBar",
+        "TControl",        "TComponent",    "TComboBox",      "TCheckBox",          "TCanvas",
+        "TButton",         "TBrush",        "TBits",          "TBitmap",            "TBitBtn",
+        "TBevel",          "TTrackBar",     "TPanel",
+    };
+    return names;
+}
+
+namespace {
+
+bool isAncestorList(std::string_view cls)
+{
+    for (const auto& n : completionAncestorClasses())
+        if (equalsNoCase(n, cls))
+            return true;
+    return false;
+}
+
+std::string trimSemicolon(std::string s)
+{
+    while (!s.empty() && (s.back() == ';' || s.back() == ' '))
+        s.pop_back();
+    return s;
+}
+
+// The signature of a procedural type, or nothing for any other type.
+std::optional<Signature> eventSignature(const TypeEntry& type)
+{
+    return parseSignature(type.text);
+}
+
+std::string routineRemainder(const Signature& sig)
+{
+    std::string out = sig.paramText();
+    if (!sig.result.empty())
+        out += ": " + sig.result;
+    return out + ";";
+}
+
+void sortByName(std::vector<CompletionRecord>& records)
+{
+    std::stable_sort(records.begin(), records.end(), [](const CompletionRecord& a, const CompletionRecord& b) {
+        return toUpperAscii(a.name) < toUpperAscii(b.name);
+    });
+}
+
+std::vector<std::string> elEvents(const InterfaceModel& model)
+{
+    std::vector<std::string> lines;
+    for (const auto& t : model.types()) {
+        const auto sig = eventSignature(t);
+        if (!sig || !sig->name.empty())
+            continue;
+        lines.push_back(eventTypeKey(t.name));
+        lines.push_back(sig->keyword + " %PROCNAME%" + routineRemainder(*sig));
+    }
+    return lines;
+}
+
+// Counts of the spellings of one name, first seen first.
+using Tally = std::vector<std::pair<std::string, int>>;
+
+void count(Tally& tally, const std::string& spelling, bool exact)
+{
+    auto it = std::find_if(tally.begin(), tally.end(), [&](const auto& e) {
+        return exact ? e.first == spelling : equalsNoCase(e.first, spelling);
+    });
+    if (it == tally.end())
+        tally.emplace_back(spelling, 1);
+    else
+        ++it->second;
+}
+
+const std::string& mostCommon(const Tally& tally)
+{
+    return std::max_element(tally.begin(), tally.end(), [](const auto& a, const auto& b) {
+               return a.second < b.second;
+           })->first;
+}
+
+std::vector<std::string> eventsByNames(const InterfaceModel& model, const std::vector<std::string>& classes)
+{
+    struct Event {
+        Tally spellings; // of the event's name
+        Tally types;     // its type, by declared type name
+    };
+    std::vector<Event> order;
+    std::map<std::string, std::size_t> index;
+    for (const auto& c : model.classes()) {
+        if (!classes.empty() &&
+            std::none_of(classes.begin(), classes.end(), [&](const std::string& n) { return equalsNoCase(n, c.name); }))
+            continue;
+        for (const auto& p : c.properties) {
+            const TypeEntry* t = model.findType(p.typeName());
+            if (!t || p.indexed() || !eventSignature(*t))
+                continue;
+            auto [it, fresh] = index.emplace(toUpperAscii(p.name), order.size());
+            if (fresh)
+                order.emplace_back();
+            count(order[it->second].spellings, p.name, true);
+            count(order[it->second].types, t->name, false);
+        }
+    }
+    std::vector<std::string> lines;
+    for (const auto& e : order) {
+        lines.push_back(mostCommon(e.spellings));
+        lines.push_back(mostCommon(e.types));
+    }
+    return lines;
+}
+
+std::vector<std::string> funcs(const InterfaceModel& model)
+{
+    std::vector<CompletionRecord> records;
+    for (const auto& r : model.routines())
+        if (const auto sig = parseSignature(r.line))
+            records.push_back({sig->keyword, sig->name, routineRemainder(*sig)});
+    for (const auto& t : model.types())
+        records.push_back({"type", t.name, " = " + trimSemicolon(t.text) + ";"});
+    for (const auto& c : model.constants())
+        records.push_back({"constant", c.name, ": " + c.typeName + " = " + c.valueText + ";"});
+    records.push_back({"var", "Self", " : TForm;"});
+    records.push_back({"var", "Application", " : TApplication;"});
+    records.push_back({"var", "InternalPlayList", " : TInternalPlayList;"});
+    for (const auto& [name, cls] : model.variables())
+        records.push_back({"var", name, " : " + cls + ";"});
+    sortByName(records);
+    return completionRecordLines(records);
+}
+
+void addMembers(const ClassEntry& c, std::vector<CompletionRecord>& records, std::vector<std::string>& seen)
+{
+    auto fresh = [&](const std::string& name) {
+        for (const auto& s : seen)
+            if (equalsNoCase(s, name))
+                return false;
+        seen.push_back(name);
+        return true;
+    };
+    for (const auto& m : c.methods)
+        if (const auto sig = parseSignature(m); sig && fresh(sig->name))
+            records.push_back({sig->keyword, sig->name, routineRemainder(*sig)});
+    for (const auto& p : c.properties)
+        if (fresh(p.name))
+            records.push_back({"property", p.name, propertyRemainder(p)});
+}
+
+std::vector<std::string> classList(const InterfaceModel& model, const ClassEntry& cls)
+{
+    std::vector<CompletionRecord> records;
+    std::vector<std::string> seen;
+    addMembers(cls, records, seen);
+    // Ancestors without a list of their own in completion are folded in, nearest first.
+    const ClassEntry* a = cls.parent.empty() ? nullptr : model.findClass(cls.parent);
+    for (std::size_t steps = 0; a && steps <= model.classes().size(); ++steps) {
+        if (!isAncestorList(a->name))
+            addMembers(*a, records, seen);
+        a = a->parent.empty() ? nullptr : model.findClass(a->parent);
+    }
+    sortByName(records);
+    return completionRecordLines(records);
+}
+
+std::vector<std::string> paramCompletion(const InterfaceModel& model)
+{
+    std::vector<std::string> lines;
+    for (const auto& r : model.routines()) {
+        const auto sig = parseSignature(r.line);
+        if (!sig || sig->params.empty())
+            continue;
+        lines.push_back(sig->name);
+        lines.push_back(toCommaText(sig->paramItems()));
+    }
+    return lines;
+}
+
+std::vector<std::string> repMaj(const InterfaceModel& model)
+{
+    std::vector<std::string> lines;
+    for (const auto& c : model.classes())
+        lines.push_back(c.name);
+    for (const auto& t : model.types())
+        lines.push_back(t.name);
+    return lines;
+}
+
+} // namespace
+
+std::string propertyRemainder(const PropertyEntry& p)
+{
+    std::vector<std::string> w;
+    std::size_t i = 0;
+    const std::string& t = p.typeText;
+    while (i < t.size()) {
+        while (i < t.size() && t[i] == ' ')
+            ++i;
+        std::size_t j = i;
+        while (j < t.size() && t[j] != ' ')
+            ++j;
+        if (j > i)
+            w.push_back(t.substr(i, j - i));
+        i = j;
+    }
+    std::string out;
+    if (w.size() > 1) {
+        out = "[";
+        for (std::size_t k = 1; k < w.size(); ++k)
+            out += (k > 1 ? ", " : "") + w[k];
+        out += "]";
+    }
+    out += ": " + (w.empty() ? std::string() : w.front());
+    if (p.access == Access::ReadOnly)
+        out += " (read-only)";
+    else if (p.access == Access::WriteOnly)
+        out += " (write-only)";
+    return out;
+}
+
+std::vector<GeneratedList> generateDataLists(const InterfaceModel& model, const std::vector<std::string>& eventClasses)
+{
+    std::vector<GeneratedList> lists;
+    lists.push_back({"ELEvents.lst", elEvents(model)});
+    lists.push_back({"EventsByNames.lst", eventsByNames(model, eventClasses)});
+    lists.push_back({"funcs.lst", funcs(model)});
+    lists.push_back({"ParamCompletion.lst", paramCompletion(model)});
+    lists.push_back({"RepMaj.lst", repMaj(model)});
+    for (const auto& c : model.classes())
+        lists.push_back({"code/" + c.name + ".lst", classList(model, c)});
+    return lists;
+}
+
+} // namespace script
