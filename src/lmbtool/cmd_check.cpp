@@ -3,7 +3,6 @@
 // it fails. The declarations a script is checked against are made in declareForCheck.
 #include "lmbtool/command.h"
 #include "lmbtool/script_files.h"
-
 #include "pascal/compiler.h"
 #include "pascal/console_host.h"
 

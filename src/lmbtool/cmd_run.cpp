@@ -4,7 +4,6 @@
 // player does; otherwise the exit code is the script's ExitProcess code or 0.
 #include "lmbtool/command.h"
 #include "lmbtool/script_files.h"
-
 #include "pascal/compiler.h"
 #include "pascal/console_host.h"
 #include "pascal/interpreter.h"
@@ -51,4 +50,5 @@ int runCommand(const std::vector<std::string>& args)
 
 } // namespace
 
-LMBTOOL_COMMAND("run", "FILE  compile a console script and run it (Writeln, Readln, ExitProcess)", runCommand);
+LMBTOOL_COMMAND("run", "FILE  compile a console script and run it (Writeln, Readln, ExitProcess)",
+                runCommand);

@@ -37,7 +37,24 @@ enum class EK : std::uint8_t {
 
 enum class UnOp : std::uint8_t { Neg, Not };
 enum class BinOp : std::uint8_t {
-    Add, Sub, Mul, FDiv, IDiv, Mod, And, Or, Xor, Shl, Shr, Eq, Ne, Lt, Le, Gt, Ge, In,
+    Add,
+    Sub,
+    Mul,
+    FDiv,
+    IDiv,
+    Mod,
+    And,
+    Or,
+    Xor,
+    Shl,
+    Shr,
+    Eq,
+    Ne,
+    Lt,
+    Le,
+    Gt,
+    Ge,
+    In,
 };
 // How an operator works on its operands (decided by the checker).
 enum class OpClass : std::uint8_t { I32, U32, I64, Float, Bool, Str, Set, Var, Raw };
@@ -46,10 +63,10 @@ enum class Conv : std::uint8_t {
     IntToFloat, // integer to floating
     Narrow,     // integer to a narrower integer, char, enumeration (imm = IntKind or 255 for bool)
     CharToStr,
-    ToVariant,  // any simple value into a Variant (chars become strings)
-    FromVariant, // a Variant to the node's type
+    ToVariant,     // any simple value into a Variant (chars become strings)
+    FromVariant,   // a Variant to the node's type
     FloatToSingle, // rounding to single precision
-    None,       // retyping only (class casts, ordinal casts of the same width)
+    None,          // retyping only (class casts, ordinal casts of the same width)
 };
 
 struct Stmt;
@@ -75,8 +92,21 @@ struct Expr {
 };
 
 enum class SK : std::uint8_t {
-    Empty, Assign, Call, If, While, Repeat, For, Case, TryExcept, TryFinally, Exit, Break, Continue,
-    Block, Reraise,
+    Empty,
+    Assign,
+    Call,
+    If,
+    While,
+    Repeat,
+    For,
+    Case,
+    TryExcept,
+    TryFinally,
+    Exit,
+    Break,
+    Continue,
+    Block,
+    Reraise,
 };
 
 struct CaseArm {
@@ -88,11 +118,11 @@ struct CaseArm {
 struct Stmt {
     SK kind;
     std::uint32_t pos = 0;
-    Expr* a = nullptr; // Assign target / Call / condition / For variable / Case selector
-    Expr* b = nullptr; // Assign value / For start
-    Expr* c = nullptr; // For end
-    Stmt* s1 = nullptr; // then / body / try block
-    Stmt* s2 = nullptr; // else / handler
+    Expr* a = nullptr;     // Assign target / Call / condition / For variable / Case selector
+    Expr* b = nullptr;     // Assign value / For start
+    Expr* c = nullptr;     // For end
+    Stmt* s1 = nullptr;    // then / body / try block
+    Stmt* s2 = nullptr;    // else / handler
     Stmt** list = nullptr; // Block
     std::uint32_t n = 0;
     bool downto = false;

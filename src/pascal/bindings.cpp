@@ -15,7 +15,8 @@ void Bindings::bindMethod(std::string_view className, std::string_view method, H
     m_fns[platform::toUpperAscii(className) + "." + platform::toUpperAscii(method)] = std::move(fn);
 }
 
-void Bindings::bindProperty(std::string_view className, std::string_view property, HostFn getter, HostFn setter)
+void Bindings::bindProperty(std::string_view className, std::string_view property, HostFn getter,
+                            HostFn setter)
 {
     std::string key = platform::toUpperAscii(className) + "." + platform::toUpperAscii(property);
     if (getter)

@@ -26,7 +26,7 @@ struct HostCall {
     Value* self = nullptr;  // methods and properties: the object (never nil here)
     Value** args = nullptr; // arguments; a var parameter points at the script's variable
     int argc = 0;
-    Value& result;          // functions, property getters, constructors
+    Value& result;              // functions, property getters, constructors
     std::string_view className; // constructors: the class the script named (TStringList.Create)
 
     const Value& arg(int i) const { return *args[i]; }

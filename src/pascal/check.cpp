@@ -13,13 +13,20 @@ constexpr std::uint32_t kMaxExprDepth = 4000;
 std::int64_t wrapInt(std::int64_t v, IntKind k)
 {
     switch (k) {
-    case IntKind::S8: return static_cast<std::int8_t>(v);
-    case IntKind::U8: return static_cast<std::uint8_t>(v);
-    case IntKind::S16: return static_cast<std::int16_t>(v);
-    case IntKind::U16: return static_cast<std::uint16_t>(v);
-    case IntKind::S32: return static_cast<std::int32_t>(v);
-    case IntKind::U32: return static_cast<std::uint32_t>(v);
-    case IntKind::S64: return v;
+    case IntKind::S8:
+        return static_cast<std::int8_t>(v);
+    case IntKind::U8:
+        return static_cast<std::uint8_t>(v);
+    case IntKind::S16:
+        return static_cast<std::int16_t>(v);
+    case IntKind::U16:
+        return static_cast<std::uint16_t>(v);
+    case IntKind::S32:
+        return static_cast<std::int32_t>(v);
+    case IntKind::U32:
+        return static_cast<std::uint32_t>(v);
+    case IntKind::S64:
+        return v;
     }
     return v;
 }
@@ -27,13 +34,20 @@ std::int64_t wrapInt(std::int64_t v, IntKind k)
 std::int64_t kindLow(IntKind k)
 {
     switch (k) {
-    case IntKind::S8: return -128;
-    case IntKind::U8: return 0;
-    case IntKind::S16: return -32768;
-    case IntKind::U16: return 0;
-    case IntKind::S32: return INT32_MIN;
-    case IntKind::U32: return 0;
-    case IntKind::S64: return INT64_MIN;
+    case IntKind::S8:
+        return -128;
+    case IntKind::U8:
+        return 0;
+    case IntKind::S16:
+        return -32768;
+    case IntKind::U16:
+        return 0;
+    case IntKind::S32:
+        return INT32_MIN;
+    case IntKind::U32:
+        return 0;
+    case IntKind::S64:
+        return INT64_MIN;
     }
     return 0;
 }
@@ -41,18 +55,28 @@ std::int64_t kindLow(IntKind k)
 std::int64_t kindHigh(IntKind k)
 {
     switch (k) {
-    case IntKind::S8: return 127;
-    case IntKind::U8: return 255;
-    case IntKind::S16: return 32767;
-    case IntKind::U16: return 65535;
-    case IntKind::S32: return INT32_MAX;
-    case IntKind::U32: return UINT32_MAX;
-    case IntKind::S64: return INT64_MAX;
+    case IntKind::S8:
+        return 127;
+    case IntKind::U8:
+        return 255;
+    case IntKind::S16:
+        return 32767;
+    case IntKind::U16:
+        return 65535;
+    case IntKind::S32:
+        return INT32_MAX;
+    case IntKind::U32:
+        return UINT32_MAX;
+    case IntKind::S64:
+        return INT64_MAX;
     }
     return 0;
 }
 
-bool fitsIn(IntKind from, IntKind to) { return kindLow(to) <= kindLow(from) && kindHigh(from) <= kindHigh(to); }
+bool fitsIn(IntKind from, IntKind to)
+{
+    return kindLow(to) <= kindLow(from) && kindHigh(from) <= kindHigh(to);
+}
 
 OpClass intClass(const Type* t)
 {
@@ -72,14 +96,19 @@ bool isSimple(const Type* t)
     case TK::Enum:
     case TK::Float:
     case TK::String:
-    case TK::Variant: return true;
-    default: return false;
+    case TK::Variant:
+        return true;
+    default:
+        return false;
     }
 }
 
 } // namespace
 
-std::int64_t wrapIntKind(std::int64_t v, IntKind k) { return wrapInt(v, k); }
+std::int64_t wrapIntKind(std::int64_t v, IntKind k)
+{
+    return wrapInt(v, k);
+}
 
 Expr* Parser::newExpr(EK kind, const Type* type, std::uint32_t pos)
 {
@@ -113,28 +142,37 @@ bool Parser::sameType(const Type* a, const Type* b) const
     if (a->kind != b->kind)
         return false;
     switch (a->kind) {
-    case TK::Integer: return a->ik == b->ik;
+    case TK::Integer:
+        return a->ik == b->ik;
     case TK::Char:
     case TK::String:
     case TK::Variant:
     case TK::Pointer:
-    case TK::Nil: return true;
-    case TK::Bool: return a->longBool == b->longBool;
-    case TK::Float: return a->fk == b->fk;
+    case TK::Nil:
+        return true;
+    case TK::Bool:
+        return a->longBool == b->longBool;
+    case TK::Float:
+        return a->fk == b->fk;
     case TK::Enum: {
         const Type* x = a->ordBase ? a->ordBase : a;
         const Type* y = b->ordBase ? b->ordBase : b;
         return x == y || x->enumNames == y->enumNames;
     }
-    case TK::Set: return sameType(a->elem, b->elem) || commonOrdinal(a->elem, b->elem) != nullptr;
+    case TK::Set:
+        return sameType(a->elem, b->elem) || commonOrdinal(a->elem, b->elem) != nullptr;
     case TK::DynArray:
-    case TK::OpenArray: return sameType(a->elem, b->elem);
+    case TK::OpenArray:
+        return sameType(a->elem, b->elem);
     case TK::Array:
         return a->low == b->low && a->high == b->high && sameType(a->elem, b->elem) &&
                a->indexType->kind == b->indexType->kind;
-    case TK::Class: return a->cls == b->cls;
-    case TK::Proc: return procCompatible(a->sig, b->sig);
-    default: return false;
+    case TK::Class:
+        return a->cls == b->cls;
+    case TK::Proc:
+        return procCompatible(a->sig, b->sig);
+    default:
+        return false;
     }
 }
 
@@ -193,8 +231,10 @@ Expr* Parser::wrapConst(Expr* e, const Type* to, std::uint32_t pos)
     switch (to->kind) {
     case TK::Integer:
     case TK::Char:
-    case TK::Enum: return makeConst(to, Value::integer(wrapInt(v.rawInt(), to->ik)), pos);
-    case TK::Bool: return makeConst(to, Value::boolean(v.rawInt() != 0), pos);
+    case TK::Enum:
+        return makeConst(to, Value::integer(wrapInt(v.rawInt(), to->ik)), pos);
+    case TK::Bool:
+        return makeConst(to, Value::boolean(v.rawInt() != 0), pos);
     case TK::Float:
         if (e->type->kind == TK::Integer)
             return makeConst(to, Value::real(static_cast<double>(v.rawInt())), pos);
@@ -318,7 +358,8 @@ Expr* Parser::tryConvert(Expr* e, const Type* to)
             return retype();
         return nullptr;
     case TK::Array:
-    case TK::Record: return sameType(from, to) ? retype() : nullptr;
+    case TK::Record:
+        return sameType(from, to) ? retype() : nullptr;
     case TK::DynArray:
         if (from->kind == TK::Nil)
             return makeConst(to, Value::emptyArray(), pos);
@@ -342,7 +383,8 @@ Expr* Parser::tryConvert(Expr* e, const Type* to)
         if (from->kind == TK::Class && from->cls->descendsFrom(to->cls))
             return retype();
         return nullptr;
-    default: return nullptr;
+    default:
+        return nullptr;
     }
 }
 
@@ -366,12 +408,17 @@ Expr* Parser::toBoolean(Expr* e)
 bool Parser::isLvalue(const Expr* e) const
 {
     switch (e->kind) {
-    case EK::Var: return true;
+    case EK::Var:
+        return true;
     case EK::Field:
-    case EK::StrIndex: return isLvalue(e->a);
-    case EK::Index: return e->a->type->kind == TK::DynArray || isLvalue(e->a);
-    case EK::Conv: return static_cast<Conv>(e->op) == Conv::None && isLvalue(e->a);
-    default: return false;
+    case EK::StrIndex:
+        return isLvalue(e->a);
+    case EK::Index:
+        return e->a->type->kind == TK::DynArray || isLvalue(e->a);
+    case EK::Conv:
+        return static_cast<Conv>(e->op) == Conv::None && isLvalue(e->a);
+    default:
+        return false;
     }
 }
 
@@ -395,7 +442,10 @@ void Parser::requireLvalue(Expr* e)
 
 // --- operators ------------------------------------------------------------------------------------
 
-static bool isStringish(const Type* t) { return t->kind == TK::String || t->kind == TK::Char; }
+static bool isStringish(const Type* t)
+{
+    return t->kind == TK::String || t->kind == TK::Char;
+}
 static bool isRawComparable(const Type* t)
 {
     return t->kind == TK::Class || t->kind == TK::Nil || t->kind == TK::Proc || t->kind == TK::Pointer;
@@ -456,9 +506,9 @@ Expr* Parser::binary(BinOp op, Expr* l, Expr* r, std::uint32_t pos, bool shortCi
         case BinOp::Shr:
             if (lt->kind != TK::Integer || rt->kind != TK::Integer)
                 return mismatch();
-            result = (op == BinOp::Shl || op == BinOp::Shr) ? (lt->ik == IntKind::S64 ? m_env.tInt64
-                                                                  : lt->ik == IntKind::U32 ? m_env.tCardinal
-                                                                                           : m_env.tInteger)
+            result = (op == BinOp::Shl || op == BinOp::Shr) ? (lt->ik == IntKind::S64   ? m_env.tInt64
+                                                               : lt->ik == IntKind::U32 ? m_env.tCardinal
+                                                                                        : m_env.tInteger)
                                                             : resultIntType(lt, rt);
             cls = intClass(result);
             break;
@@ -568,7 +618,9 @@ Expr* Parser::unary(UnOp op, Expr* e, std::uint32_t pos)
             r->type = m_env.tBoolean;
             r->cls = OpClass::Bool;
         } else if (t->kind == TK::Integer) {
-            r->type = t->ik == IntKind::S64 ? m_env.tInt64 : t->ik == IntKind::U32 ? m_env.tCardinal : m_env.tInteger;
+            r->type = t->ik == IntKind::S64   ? m_env.tInt64
+                      : t->ik == IntKind::U32 ? m_env.tCardinal
+                                              : m_env.tInteger;
             r->cls = intClass(r->type);
         } else {
             failAt(pos, MessageCode::TypeMismatch);
@@ -607,12 +659,15 @@ Expr* Parser::fold(Expr* e)
         const Value& a = m_consts[static_cast<std::size_t>(e->a->constIndex)];
         auto op = static_cast<UnOp>(e->op);
         switch (e->cls) {
-        case OpClass::Float: return makeConst(e->type, Value::real(-a.rawFloat()), e->pos);
-        case OpClass::Bool: return makeConst(e->type, Value::boolean(a.rawInt() == 0), e->pos);
+        case OpClass::Float:
+            return makeConst(e->type, Value::real(-a.rawFloat()), e->pos);
+        case OpClass::Bool:
+            return makeConst(e->type, Value::boolean(a.rawInt() == 0), e->pos);
         default: {
             std::uint64_t v = static_cast<std::uint64_t>(a.rawInt());
             std::uint64_t r = op == UnOp::Neg ? 0 - v : ~v;
-            return makeConst(e->type, Value::integer(wrapClass(static_cast<std::int64_t>(r), e->cls)), e->pos);
+            return makeConst(e->type, Value::integer(wrapClass(static_cast<std::int64_t>(r), e->cls)),
+                             e->pos);
         }
         }
     }
@@ -630,9 +685,15 @@ Expr* Parser::fold(Expr* e)
         std::int64_t sx = a.rawInt(), sy = b.rawInt();
         std::uint64_t r = 0;
         switch (op) {
-        case BinOp::Add: r = x + y; break;
-        case BinOp::Sub: r = x - y; break;
-        case BinOp::Mul: r = x * y; break;
+        case BinOp::Add:
+            r = x + y;
+            break;
+        case BinOp::Sub:
+            r = x - y;
+            break;
+        case BinOp::Mul:
+            r = x * y;
+            break;
         case BinOp::IDiv:
         case BinOp::Mod:
             if (sy == 0)
@@ -642,17 +703,26 @@ Expr* Parser::fold(Expr* e)
             else
                 r = static_cast<std::uint64_t>(op == BinOp::IDiv ? sx / sy : sx % sy);
             break;
-        case BinOp::And: r = x & y; break;
-        case BinOp::Or: r = x | y; break;
-        case BinOp::Xor: r = x ^ y; break;
-        case BinOp::Shl: r = x << (y & (e->cls == OpClass::I64 ? 63 : 31)); break;
+        case BinOp::And:
+            r = x & y;
+            break;
+        case BinOp::Or:
+            r = x | y;
+            break;
+        case BinOp::Xor:
+            r = x ^ y;
+            break;
+        case BinOp::Shl:
+            r = x << (y & (e->cls == OpClass::I64 ? 63 : 31));
+            break;
         case BinOp::Shr:
             if (e->cls == OpClass::I64)
                 r = x >> (y & 63);
             else
                 r = static_cast<std::uint32_t>(x) >> (y & 31);
             break;
-        default: return e;
+        default:
+            return e;
         }
         if (e->cls == OpClass::Bool)
             return boolean(r != 0);
@@ -661,32 +731,49 @@ Expr* Parser::fold(Expr* e)
     case OpClass::Float: {
         double x = a.rawFloat(), y = b.rawFloat();
         switch (op) {
-        case BinOp::Add: return makeConst(e->type, Value::real(x + y), pos);
-        case BinOp::Sub: return makeConst(e->type, Value::real(x - y), pos);
-        case BinOp::Mul: return makeConst(e->type, Value::real(x * y), pos);
+        case BinOp::Add:
+            return makeConst(e->type, Value::real(x + y), pos);
+        case BinOp::Sub:
+            return makeConst(e->type, Value::real(x - y), pos);
+        case BinOp::Mul:
+            return makeConst(e->type, Value::real(x * y), pos);
         case BinOp::FDiv:
             if (y == 0)
                 failAt(pos, MessageCode::DivisionByZero);
             return makeConst(e->type, Value::real(x / y), pos);
-        case BinOp::Eq: return boolean(x == y);
-        case BinOp::Ne: return boolean(x != y);
-        case BinOp::Lt: return boolean(x < y);
-        case BinOp::Le: return boolean(x <= y);
-        case BinOp::Gt: return boolean(x > y);
-        case BinOp::Ge: return boolean(x >= y);
-        default: return e;
+        case BinOp::Eq:
+            return boolean(x == y);
+        case BinOp::Ne:
+            return boolean(x != y);
+        case BinOp::Lt:
+            return boolean(x < y);
+        case BinOp::Le:
+            return boolean(x <= y);
+        case BinOp::Gt:
+            return boolean(x > y);
+        case BinOp::Ge:
+            return boolean(x >= y);
+        default:
+            return e;
         }
     }
     case OpClass::Raw: {
         std::int64_t x = a.rawInt(), y = b.rawInt();
         switch (op) {
-        case BinOp::Eq: return boolean(x == y);
-        case BinOp::Ne: return boolean(x != y);
-        case BinOp::Lt: return boolean(x < y);
-        case BinOp::Le: return boolean(x <= y);
-        case BinOp::Gt: return boolean(x > y);
-        case BinOp::Ge: return boolean(x >= y);
-        default: return e;
+        case BinOp::Eq:
+            return boolean(x == y);
+        case BinOp::Ne:
+            return boolean(x != y);
+        case BinOp::Lt:
+            return boolean(x < y);
+        case BinOp::Le:
+            return boolean(x <= y);
+        case BinOp::Gt:
+            return boolean(x > y);
+        case BinOp::Ge:
+            return boolean(x >= y);
+        default:
+            return e;
         }
     }
     case OpClass::Str: {
@@ -699,13 +786,20 @@ Expr* Parser::fold(Expr* e)
         }
         int c = compareBytes(a.str(), b.str());
         switch (op) {
-        case BinOp::Eq: return boolean(c == 0);
-        case BinOp::Ne: return boolean(c != 0);
-        case BinOp::Lt: return boolean(c < 0);
-        case BinOp::Le: return boolean(c <= 0);
-        case BinOp::Gt: return boolean(c > 0);
-        case BinOp::Ge: return boolean(c >= 0);
-        default: return e;
+        case BinOp::Eq:
+            return boolean(c == 0);
+        case BinOp::Ne:
+            return boolean(c != 0);
+        case BinOp::Lt:
+            return boolean(c < 0);
+        case BinOp::Le:
+            return boolean(c <= 0);
+        case BinOp::Gt:
+            return boolean(c > 0);
+        case BinOp::Ge:
+            return boolean(c >= 0);
+        default:
+            return e;
         }
     }
     case OpClass::Set: {
@@ -727,10 +821,14 @@ Expr* Parser::fold(Expr* e)
             r[i] = op == BinOp::Add ? (xa[i] | xb[i]) : op == BinOp::Sub ? (xa[i] & ~xb[i]) : (xa[i] & xb[i]);
         }
         switch (op) {
-        case BinOp::Eq: return boolean(eq);
-        case BinOp::Ne: return boolean(!eq);
-        case BinOp::Le: return boolean(le);
-        case BinOp::Ge: return boolean(ge);
+        case BinOp::Eq:
+            return boolean(eq);
+        case BinOp::Ne:
+            return boolean(!eq);
+        case BinOp::Le:
+            return boolean(le);
+        case BinOp::Ge:
+            return boolean(ge);
         case BinOp::Add:
         case BinOp::Sub:
         case BinOp::Mul: {
@@ -740,10 +838,12 @@ Expr* Parser::fold(Expr* e)
             v.adoptSet(s);
             return makeConst(e->type, std::move(v), pos);
         }
-        default: return e;
+        default:
+            return e;
         }
     }
-    default: return e;
+    default:
+        return e;
     }
 }
 

@@ -2,7 +2,6 @@
 #include "pascal/codegen.h"
 
 #include "pascal/parser.h"
-
 #include "platform/text_encoding.h"
 
 #include <cstring>
@@ -13,7 +12,10 @@ namespace {
 constexpr std::size_t kMaxCode = std::size_t(1) << 24;
 constexpr int kMaxSlots = 65000;
 
-bool fitsImm16(std::int64_t v) { return v >= -32768 && v <= 32767; }
+bool fitsImm16(std::int64_t v)
+{
+    return v >= -32768 && v <= 32767;
+}
 } // namespace
 
 CodeGen::CodeGen(Environment& env, Program& prog, std::string_view text, const SourceMap* map)
@@ -131,7 +133,8 @@ int CodeGen::constant(const Value& v)
         m_stringConsts.emplace(std::move(key), i);
         return i;
     }
-    default: return add();
+    default:
+        return add();
     }
 }
 
@@ -148,13 +151,27 @@ int CodeGen::rtType(const Type* t)
         r.kind = RtKind::Integer;
         r.intKind = static_cast<std::uint8_t>(t->ik);
         break;
-    case TK::Char: r.kind = RtKind::Char; break;
-    case TK::Bool: r.kind = RtKind::Bool; break;
-    case TK::Enum: r.kind = RtKind::Enum; break;
-    case TK::Float: r.kind = RtKind::Float; break;
-    case TK::String: r.kind = RtKind::String; break;
-    case TK::Variant: r.kind = RtKind::Variant; break;
-    case TK::Set: r.kind = RtKind::Set; break;
+    case TK::Char:
+        r.kind = RtKind::Char;
+        break;
+    case TK::Bool:
+        r.kind = RtKind::Bool;
+        break;
+    case TK::Enum:
+        r.kind = RtKind::Enum;
+        break;
+    case TK::Float:
+        r.kind = RtKind::Float;
+        break;
+    case TK::String:
+        r.kind = RtKind::String;
+        break;
+    case TK::Variant:
+        r.kind = RtKind::Variant;
+        break;
+    case TK::Set:
+        r.kind = RtKind::Set;
+        break;
     case TK::Array:
         r.kind = RtKind::Array;
         r.elem = rtType(t->elem);
@@ -170,10 +187,16 @@ int CodeGen::rtType(const Type* t)
         for (const Field& f : t->fields)
             r.fields.push_back(rtType(f.type));
         break;
-    case TK::Proc: r.kind = RtKind::Proc; break;
+    case TK::Proc:
+        r.kind = RtKind::Proc;
+        break;
     case TK::Class:
-    case TK::Nil: r.kind = RtKind::Object; break;
-    default: r.kind = RtKind::Pointer; break;
+    case TK::Nil:
+        r.kind = RtKind::Object;
+        break;
+    default:
+        r.kind = RtKind::Pointer;
+        break;
     }
     m_prog.types.push_back(std::move(r));
     t->rt = static_cast<int>(m_prog.types.size() - 1);
@@ -362,8 +385,8 @@ void CodeGen::patchAll(std::vector<std::uint32_t>& jumps, std::uint32_t target)
 
 bool CodeGen::isLocal(const Expr* e) const
 {
-    return e->kind == EK::Var && (e->sym->vk == VarKind::Local || e->sym->vk == VarKind::Param ||
-                                  e->sym->vk == VarKind::Result);
+    return e->kind == EK::Var &&
+           (e->sym->vk == VarKind::Local || e->sym->vk == VarKind::Param || e->sym->vk == VarKind::Result);
 }
 
 void CodeGen::stmt(Stmt* s)
@@ -371,12 +394,15 @@ void CodeGen::stmt(Stmt* s)
     int mark = m_next;
     at(s->pos);
     switch (s->kind) {
-    case SK::Empty: break;
+    case SK::Empty:
+        break;
     case SK::Block:
         for (std::uint32_t i = 0; i < s->n; ++i)
             stmt(s->list[i]);
         break;
-    case SK::Assign: assign(s->a, s->b); break;
+    case SK::Assign:
+        assign(s->a, s->b);
+        break;
     case SK::Call:
         if (s->a->kind == EK::Intrinsic)
             intrinsicTo(s->a, 0);
@@ -436,10 +462,18 @@ void CodeGen::stmt(Stmt* s)
         m_loops.pop_back();
         break;
     }
-    case SK::For: forLoop(s); break;
-    case SK::Case: caseStmt(s); break;
-    case SK::TryExcept: tryExcept(s); break;
-    case SK::TryFinally: tryFinally(s); break;
+    case SK::For:
+        forLoop(s);
+        break;
+    case SK::Case:
+        caseStmt(s);
+        break;
+    case SK::TryExcept:
+        tryExcept(s);
+        break;
+    case SK::TryFinally:
+        tryFinally(s);
+        break;
     case SK::Exit:
         if (s->b) {
             to(s->b, m_ctx->result->index);
@@ -455,7 +489,9 @@ void CodeGen::stmt(Stmt* s)
         (s->kind == SK::Break ? m_loops.back().breaks : m_loops.back().continues).push_back(j);
         break;
     }
-    case SK::Reraise: emit(OP_RERAISE); break;
+    case SK::Reraise:
+        emit(OP_RERAISE);
+        break;
     }
     m_next = mark;
 }
@@ -469,9 +505,13 @@ void CodeGen::leave(std::size_t downTo)
         Try t = m_tries[i];
         m_tries.resize(i);
         switch (t.kind) {
-        case TryKind::ExceptBody: emit(OP_POPTRY); break;
+        case TryKind::ExceptBody:
+            emit(OP_POPTRY);
+            break;
         case TryKind::ExceptHandler:
-        case TryKind::FinallyHandler: emit(OP_ENDEXC); break;
+        case TryKind::FinallyHandler:
+            emit(OP_ENDEXC);
+            break;
         case TryKind::FinallyBody: {
             emit(OP_POPTRY);
             auto loops = m_loops;
@@ -584,7 +624,8 @@ void CodeGen::caseStmt(Stmt* s)
             const Value& lv = m_parser->constant(lo->constIndex);
             if (!hi) {
                 if (fitsImm16(lv.rawInt())) {
-                    armJumps[i].push_back(emit(OP_JEQK, v, static_cast<std::uint16_t>(static_cast<std::int16_t>(lv.rawInt()))));
+                    armJumps[i].push_back(
+                        emit(OP_JEQK, v, static_cast<std::uint16_t>(static_cast<std::int16_t>(lv.rawInt()))));
                 } else {
                     int kl = any(lo);
                     armJumps[i].push_back(emit(OP_JEQ, v, kl));
@@ -641,26 +682,48 @@ void CodeGen::condJump(Expr* c, bool when, std::vector<std::uint32_t>& out)
         auto op = static_cast<BinOp>(c->op);
         if (!when) {
             switch (op) {
-            case BinOp::Eq: op = BinOp::Ne; break;
-            case BinOp::Ne: op = BinOp::Eq; break;
-            case BinOp::Lt: op = BinOp::Ge; break;
-            case BinOp::Le: op = BinOp::Gt; break;
-            case BinOp::Gt: op = BinOp::Le; break;
-            case BinOp::Ge: op = BinOp::Lt; break;
-            default: break;
+            case BinOp::Eq:
+                op = BinOp::Ne;
+                break;
+            case BinOp::Ne:
+                op = BinOp::Eq;
+                break;
+            case BinOp::Lt:
+                op = BinOp::Ge;
+                break;
+            case BinOp::Le:
+                op = BinOp::Gt;
+                break;
+            case BinOp::Gt:
+                op = BinOp::Le;
+                break;
+            case BinOp::Ge:
+                op = BinOp::Lt;
+                break;
+            default:
+                break;
             }
         }
         int mark = m_next;
         int l = any(c->a);
         if (c->b->kind == EK::Const && fitsImm16(m_parser->constant(c->b->constIndex).rawInt())) {
-            auto k = static_cast<std::uint16_t>(static_cast<std::int16_t>(m_parser->constant(c->b->constIndex).rawInt()));
-            std::uint16_t o = op == BinOp::Eq ? OP_JEQK : op == BinOp::Ne ? OP_JNEK : op == BinOp::Lt ? OP_JLTK
-                            : op == BinOp::Le ? OP_JLEK : op == BinOp::Gt ? OP_JGTK : OP_JGEK;
+            auto k = static_cast<std::uint16_t>(
+                static_cast<std::int16_t>(m_parser->constant(c->b->constIndex).rawInt()));
+            std::uint16_t o = op == BinOp::Eq   ? OP_JEQK
+                              : op == BinOp::Ne ? OP_JNEK
+                              : op == BinOp::Lt ? OP_JLTK
+                              : op == BinOp::Le ? OP_JLEK
+                              : op == BinOp::Gt ? OP_JGTK
+                                                : OP_JGEK;
             out.push_back(emit(o, l, k));
         } else {
             int r = any(c->b);
-            std::uint16_t o = op == BinOp::Eq ? OP_JEQ : op == BinOp::Ne ? OP_JNE : op == BinOp::Lt ? OP_JLT
-                            : op == BinOp::Le ? OP_JLE : op == BinOp::Gt ? OP_JGT : OP_JGE;
+            std::uint16_t o = op == BinOp::Eq   ? OP_JEQ
+                              : op == BinOp::Ne ? OP_JNE
+                              : op == BinOp::Lt ? OP_JLT
+                              : op == BinOp::Le ? OP_JLE
+                              : op == BinOp::Gt ? OP_JGT
+                                                : OP_JGE;
             out.push_back(emit(o, l, r));
         }
         m_next = mark;
@@ -679,10 +742,12 @@ void CodeGen::assign(Expr* target, Expr* value)
     if (isLocal(target)) {
         int slot = target->sym->index;
         // S := S + X + Y: appended in place (the operands are taken before the first append)
-        if (value->kind == EK::Binary && value->cls == OpClass::Str && static_cast<BinOp>(value->op) == BinOp::Add) {
+        if (value->kind == EK::Binary && value->cls == OpClass::Str &&
+            static_cast<BinOp>(value->op) == BinOp::Add) {
             std::vector<Expr*> parts;
             Expr* e = value;
-            while (e->kind == EK::Binary && e->cls == OpClass::Str && static_cast<BinOp>(e->op) == BinOp::Add) {
+            while (e->kind == EK::Binary && e->cls == OpClass::Str &&
+                   static_cast<BinOp>(e->op) == BinOp::Add) {
                 parts.push_back(e->b);
                 e = e->a;
             }
@@ -710,14 +775,20 @@ void CodeGen::storeTo(Expr* target, int v)
     switch (target->kind) {
     case EK::Var:
         switch (target->sym->vk) {
-        case VarKind::Global: emit(OP_STOREG, v, 0, 0, target->sym->index); return;
-        case VarKind::VarParam: emit(OP_STOREREF, target->sym->index, v); return;
+        case VarKind::Global:
+            emit(OP_STOREG, v, 0, 0, target->sym->index);
+            return;
+        case VarKind::VarParam:
+            emit(OP_STOREREF, target->sym->index, v);
+            return;
         default:
             if (target->sym->index != v)
                 emit(OP_MOV, target->sym->index, v);
             return;
         }
-    case EK::Conv: storeTo(target->a, v); return;
+    case EK::Conv:
+        storeTo(target->a, v);
+        return;
     case EK::Field:
         if (isLocal(target->a)) {
             emit(OP_SETFLD, target->a->sym->index, v, 0, static_cast<std::int32_t>(target->imm));
@@ -733,7 +804,8 @@ void CodeGen::storeTo(Expr* target, int v)
         int ix = any(target->b);
         at(target->pos);
         if (isLocal(target->a)) {
-            emit(dyn ? OP_SETIDXD : OP_SETIDXS, target->a->sym->index, ix, v, static_cast<std::int32_t>(target->imm));
+            emit(dyn ? OP_SETIDXD : OP_SETIDXS, target->a->sym->index, ix, v,
+                 static_cast<std::int32_t>(target->imm));
         } else if (dyn && target->a->kind != EK::Var) {
             int base = any(target->a);
             emit(OP_SETIDXD, base, ix, v, static_cast<std::int32_t>(target->imm));
@@ -768,7 +840,8 @@ void CodeGen::storeTo(Expr* target, int v)
              importFor(ImportKind::PropSet, target->member, nullptr));
         return;
     }
-    default: throw CompileError{MessageCode::VariableExpected, {}, target->pos};
+    default:
+        throw CompileError{MessageCode::VariableExpected, {}, target->pos};
     }
 }
 
@@ -780,7 +853,8 @@ int CodeGen::ref(Expr* e)
     case EK::Var: {
         int t;
         switch (e->sym->vk) {
-        case VarKind::VarParam: return e->sym->index;
+        case VarKind::VarParam:
+            return e->sym->index;
         case VarKind::Global:
             t = temp();
             emit(OP_REFG, t, 0, 0, e->sym->index);
@@ -791,7 +865,8 @@ int CodeGen::ref(Expr* e)
             return t;
         }
     }
-    case EK::Conv: return ref(e->a);
+    case EK::Conv:
+        return ref(e->a);
     case EK::Field: {
         int r = ref(e->a);
         int t = temp();
@@ -813,7 +888,8 @@ int CodeGen::ref(Expr* e)
         emit(dyn ? OP_REFIDXD : OP_REFIDXS, t, r, ix, static_cast<std::int32_t>(e->imm));
         return t;
     }
-    default: throw CompileError{MessageCode::VariableExpected, {}, e->pos};
+    default:
+        throw CompileError{MessageCode::VariableExpected, {}, e->pos};
     }
 }
 
@@ -846,8 +922,12 @@ void CodeGen::to(Expr* e, int dst)
     }
     case EK::Var:
         switch (e->sym->vk) {
-        case VarKind::Global: emit(OP_LOADG, dst, 0, 0, e->sym->index); return;
-        case VarKind::VarParam: emit(OP_DEREF, dst, e->sym->index); return;
+        case VarKind::Global:
+            emit(OP_LOADG, dst, 0, 0, e->sym->index);
+            return;
+        case VarKind::VarParam:
+            emit(OP_DEREF, dst, e->sym->index);
+            return;
         default:
             if (e->sym->index != dst)
                 emit(OP_MOV, dst, e->sym->index);
@@ -881,25 +961,43 @@ void CodeGen::to(Expr* e, int dst)
     case EK::Call:
     case EK::Method:
     case EK::ProcCall:
-    case EK::Prop: call(e, dst); return;
+    case EK::Prop:
+        call(e, dst);
+        return;
     case EK::Unary: {
         int mark = m_next;
         int a = any(e->a);
         at(e->pos);
         auto op = static_cast<UnOp>(e->op);
         switch (e->cls) {
-        case OpClass::Var: emit(op == UnOp::Neg ? OP_VNEG : OP_VNOT, dst, a); break;
-        case OpClass::Float: emit(OP_NEGF, dst, a); break;
-        case OpClass::Bool: emit(OP_BNOT, dst, a); break;
-        case OpClass::I64: emit(op == UnOp::Neg ? OP_NEG64 : OP_NOTI, dst, a); break;
-        case OpClass::U32: emit(op == UnOp::Neg ? OP_NEG64 : OP_NOTU32, dst, a); break;
-        default: emit(op == UnOp::Neg ? OP_NEG32 : OP_NOTI, dst, a); break;
+        case OpClass::Var:
+            emit(op == UnOp::Neg ? OP_VNEG : OP_VNOT, dst, a);
+            break;
+        case OpClass::Float:
+            emit(OP_NEGF, dst, a);
+            break;
+        case OpClass::Bool:
+            emit(OP_BNOT, dst, a);
+            break;
+        case OpClass::I64:
+            emit(op == UnOp::Neg ? OP_NEG64 : OP_NOTI, dst, a);
+            break;
+        case OpClass::U32:
+            emit(op == UnOp::Neg ? OP_NEG64 : OP_NOTU32, dst, a);
+            break;
+        default:
+            emit(op == UnOp::Neg ? OP_NEG32 : OP_NOTI, dst, a);
+            break;
         }
         m_next = mark;
         return;
     }
-    case EK::Binary: binaryTo(e, dst); return;
-    case EK::Conv: convTo(e, dst); return;
+    case EK::Binary:
+        binaryTo(e, dst);
+        return;
+    case EK::Conv:
+        convTo(e, dst);
+        return;
     case EK::SetCons: {
         if (e->constIndex >= 0) {
             emit(OP_LOADK, dst, 0, 0, constant(m_parser->constant(e->constIndex)));
@@ -960,8 +1058,11 @@ void CodeGen::to(Expr* e, int dst)
         m_next = mark;
         return;
     }
-    case EK::Intrinsic: intrinsicTo(e, dst); return;
-    default: throw CompileError{MessageCode::TypeMismatch, {}, e->pos};
+    case EK::Intrinsic:
+        intrinsicTo(e, dst);
+        return;
+    default:
+        throw CompileError{MessageCode::TypeMismatch, {}, e->pos};
     }
 }
 
@@ -980,14 +1081,18 @@ void CodeGen::binaryTo(Expr* e, int dst)
     int mark = m_next;
     // immediate forms for the common integer cases
     if ((e->cls == OpClass::I32 || e->cls == OpClass::I64) && e->b->kind == EK::Const &&
-        (op == BinOp::Add || op == BinOp::Sub || op == BinOp::Mul || (op == BinOp::Mod && e->cls == OpClass::I32))) {
+        (op == BinOp::Add || op == BinOp::Sub || op == BinOp::Mul ||
+         (op == BinOp::Mod && e->cls == OpClass::I32))) {
         std::int64_t k = m_parser->constant(e->b->constIndex).rawInt();
         if (k >= INT32_MIN && k <= INT32_MAX && !(op == BinOp::Mod && k == 0)) {
             int a = any(e->a);
             at(e->pos);
             std::uint16_t o;
             if (e->cls == OpClass::I32)
-                o = op == BinOp::Add ? OP_ADD32K : op == BinOp::Sub ? OP_SUB32K : op == BinOp::Mul ? OP_MUL32K : OP_MOD32K;
+                o = op == BinOp::Add   ? OP_ADD32K
+                    : op == BinOp::Sub ? OP_SUB32K
+                    : op == BinOp::Mul ? OP_MUL32K
+                                       : OP_MOD32K;
             else if (op == BinOp::Add || op == BinOp::Sub)
                 o = OP_ADD64K, k = op == BinOp::Sub ? -k : k;
             else
@@ -1014,17 +1119,38 @@ void CodeGen::binaryTo(Expr* e, int dst)
     case OpClass::I64: {
         bool w32 = e->cls == OpClass::I32, u32 = e->cls == OpClass::U32;
         switch (op) {
-        case BinOp::Add: o = w32 ? OP_ADD32 : u32 ? OP_ADDU32 : OP_ADD64; break;
-        case BinOp::Sub: o = w32 ? OP_SUB32 : u32 ? OP_SUBU32 : OP_SUB64; break;
-        case BinOp::Mul: o = w32 ? OP_MUL32 : u32 ? OP_MULU32 : OP_MUL64; break;
-        case BinOp::IDiv: o = w32 ? OP_DIV32 : OP_DIV64; break;
-        case BinOp::Mod: o = OP_MOD64; break;
-        case BinOp::And: o = OP_ANDI; break;
-        case BinOp::Or: o = OP_ORI; break;
-        case BinOp::Xor: o = OP_XORI; break;
-        case BinOp::Shl: o = w32 ? OP_SHL32 : u32 ? OP_SHLU32 : OP_SHL64; break;
-        case BinOp::Shr: o = (w32 || u32) ? OP_SHR32 : OP_SHR64; break;
-        default: break;
+        case BinOp::Add:
+            o = w32 ? OP_ADD32 : u32 ? OP_ADDU32 : OP_ADD64;
+            break;
+        case BinOp::Sub:
+            o = w32 ? OP_SUB32 : u32 ? OP_SUBU32 : OP_SUB64;
+            break;
+        case BinOp::Mul:
+            o = w32 ? OP_MUL32 : u32 ? OP_MULU32 : OP_MUL64;
+            break;
+        case BinOp::IDiv:
+            o = w32 ? OP_DIV32 : OP_DIV64;
+            break;
+        case BinOp::Mod:
+            o = OP_MOD64;
+            break;
+        case BinOp::And:
+            o = OP_ANDI;
+            break;
+        case BinOp::Or:
+            o = OP_ORI;
+            break;
+        case BinOp::Xor:
+            o = OP_XORI;
+            break;
+        case BinOp::Shl:
+            o = w32 ? OP_SHL32 : u32 ? OP_SHLU32 : OP_SHL64;
+            break;
+        case BinOp::Shr:
+            o = (w32 || u32) ? OP_SHR32 : OP_SHR64;
+            break;
+        default:
+            break;
         }
         break;
     }
@@ -1033,53 +1159,119 @@ void CodeGen::binaryTo(Expr* e, int dst)
         break;
     case OpClass::Float:
         switch (op) {
-        case BinOp::Add: o = OP_ADDF; break;
-        case BinOp::Sub: o = OP_SUBF; break;
-        case BinOp::Mul: o = OP_MULF; break;
-        case BinOp::FDiv: o = OP_DIVF; break;
-        case BinOp::Eq: o = OP_EQF; break;
-        case BinOp::Ne: o = OP_NEF; break;
-        case BinOp::Lt: o = OP_LTF; break;
-        case BinOp::Le: o = OP_LEF; break;
-        case BinOp::Gt: o = OP_GTF; break;
-        case BinOp::Ge: o = OP_GEF; break;
-        default: break;
+        case BinOp::Add:
+            o = OP_ADDF;
+            break;
+        case BinOp::Sub:
+            o = OP_SUBF;
+            break;
+        case BinOp::Mul:
+            o = OP_MULF;
+            break;
+        case BinOp::FDiv:
+            o = OP_DIVF;
+            break;
+        case BinOp::Eq:
+            o = OP_EQF;
+            break;
+        case BinOp::Ne:
+            o = OP_NEF;
+            break;
+        case BinOp::Lt:
+            o = OP_LTF;
+            break;
+        case BinOp::Le:
+            o = OP_LEF;
+            break;
+        case BinOp::Gt:
+            o = OP_GTF;
+            break;
+        case BinOp::Ge:
+            o = OP_GEF;
+            break;
+        default:
+            break;
         }
         break;
     case OpClass::Raw:
         switch (op) {
-        case BinOp::Eq: o = OP_EQ; break;
-        case BinOp::Ne: o = OP_NE; break;
-        case BinOp::Lt: o = OP_LT; break;
-        case BinOp::Le: o = OP_LE; break;
-        case BinOp::Gt: o = OP_GT; break;
-        case BinOp::Ge: o = OP_GE; break;
-        default: break;
+        case BinOp::Eq:
+            o = OP_EQ;
+            break;
+        case BinOp::Ne:
+            o = OP_NE;
+            break;
+        case BinOp::Lt:
+            o = OP_LT;
+            break;
+        case BinOp::Le:
+            o = OP_LE;
+            break;
+        case BinOp::Gt:
+            o = OP_GT;
+            break;
+        case BinOp::Ge:
+            o = OP_GE;
+            break;
+        default:
+            break;
         }
         break;
     case OpClass::Str:
         switch (op) {
-        case BinOp::Add: o = OP_CONCAT; break;
-        case BinOp::Eq: o = OP_EQS; break;
-        case BinOp::Ne: o = OP_NES; break;
-        case BinOp::Lt: o = OP_LTS; break;
-        case BinOp::Le: o = OP_LES; break;
-        case BinOp::Gt: o = OP_GTS; break;
-        case BinOp::Ge: o = OP_GES; break;
-        default: break;
+        case BinOp::Add:
+            o = OP_CONCAT;
+            break;
+        case BinOp::Eq:
+            o = OP_EQS;
+            break;
+        case BinOp::Ne:
+            o = OP_NES;
+            break;
+        case BinOp::Lt:
+            o = OP_LTS;
+            break;
+        case BinOp::Le:
+            o = OP_LES;
+            break;
+        case BinOp::Gt:
+            o = OP_GTS;
+            break;
+        case BinOp::Ge:
+            o = OP_GES;
+            break;
+        default:
+            break;
         }
         break;
     case OpClass::Set:
         switch (op) {
-        case BinOp::Add: o = OP_SUNION; break;
-        case BinOp::Sub: o = OP_SDIFF; break;
-        case BinOp::Mul: o = OP_SINTER; break;
-        case BinOp::Eq: o = OP_SEQ; break;
-        case BinOp::Ne: o = OP_SNE; break;
-        case BinOp::Le: o = OP_SLE; break;
-        case BinOp::Ge: o = OP_SGE; break;
-        case BinOp::In: o = OP_SIN; break;
-        default: break;
+        case BinOp::Add:
+            o = OP_SUNION;
+            break;
+        case BinOp::Sub:
+            o = OP_SDIFF;
+            break;
+        case BinOp::Mul:
+            o = OP_SINTER;
+            break;
+        case BinOp::Eq:
+            o = OP_SEQ;
+            break;
+        case BinOp::Ne:
+            o = OP_SNE;
+            break;
+        case BinOp::Le:
+            o = OP_SLE;
+            break;
+        case BinOp::Ge:
+            o = OP_SGE;
+            break;
+        case BinOp::In:
+            o = OP_SIN;
+            break;
+        default:
+            break;
         }
         break;
     case OpClass::Var:
@@ -1104,18 +1296,29 @@ void CodeGen::convTo(Expr* e, int dst)
     int a = any(e->a);
     at(e->pos);
     switch (c) {
-    case Conv::IntToFloat: emit(OP_I2F, dst, a); break;
-    case Conv::Narrow: emit(OP_NARROW, dst, a, 0, static_cast<std::int32_t>(e->imm)); break;
-    case Conv::FloatToSingle: emit(OP_TOSINGLE, dst, a); break;
-    case Conv::CharToStr: emit(OP_CHR2S, dst, a); break;
+    case Conv::IntToFloat:
+        emit(OP_I2F, dst, a);
+        break;
+    case Conv::Narrow:
+        emit(OP_NARROW, dst, a, 0, static_cast<std::int32_t>(e->imm));
+        break;
+    case Conv::FloatToSingle:
+        emit(OP_TOSINGLE, dst, a);
+        break;
+    case Conv::CharToStr:
+        emit(OP_CHR2S, dst, a);
+        break;
     case Conv::ToVariant:
         if (e->a->type->kind == TK::Char)
             emit(OP_CHR2S, dst, a);
         else if (a != dst)
             emit(OP_MOV, dst, a);
         break;
-    case Conv::FromVariant: emit(OP_FROMVAR, dst, a, 0, rtType(e->type)); break;
-    default: break;
+    case Conv::FromVariant:
+        emit(OP_FROMVAR, dst, a, 0, rtType(e->type));
+        break;
+    default:
+        break;
     }
     m_next = mark;
 }
@@ -1190,7 +1393,8 @@ void CodeGen::intrinsicTo(Expr* e, int dst)
         if (t->kind == TK::Bool)
             emit(OP_NARROW, dst, dst, 0, 255);
         else if (t->ik != IntKind::S64)
-            emit(OP_NARROW, dst, dst, 0, static_cast<std::int32_t>(t->kind == TK::Char ? IntKind::U8 : t->ik));
+            emit(OP_NARROW, dst, dst, 0,
+                 static_cast<std::int32_t>(t->kind == TK::Char ? IntKind::U8 : t->ik));
         break;
     }
     case Intrinsic::Abs: {
@@ -1227,7 +1431,8 @@ void CodeGen::intrinsicTo(Expr* e, int dst)
         }
         break;
     }
-    default: throw CompileError{MessageCode::TypeMismatch, {}, e->pos};
+    default:
+        throw CompileError{MessageCode::TypeMismatch, {}, e->pos};
     }
     m_next = mark;
 }
@@ -1247,9 +1452,15 @@ void CodeGen::args(const Signature& sig, Expr** a, std::uint32_t n, int base,
                 v = v->a;
             if (v->kind == EK::Var) {
                 switch (v->sym->vk) {
-                case VarKind::VarParam: emit(OP_MOV, slot, v->sym->index); break;
-                case VarKind::Global: emit(OP_REFG, slot, 0, 0, v->sym->index); break;
-                default: emit(OP_REFL, slot, v->sym->index); break;
+                case VarKind::VarParam:
+                    emit(OP_MOV, slot, v->sym->index);
+                    break;
+                case VarKind::Global:
+                    emit(OP_REFG, slot, 0, 0, v->sym->index);
+                    break;
+                default:
+                    emit(OP_REFL, slot, v->sym->index);
+                    break;
                 }
             } else {
                 // fields, elements and characters go by copy-in, copy-out
@@ -1305,10 +1516,16 @@ int CodeGen::call(Expr* e, int dst)
         args(r->sig, e->args, e->nargs, base, writeBack);
         at(e->pos);
         switch (r->kind) {
-        case RoutineKind::Script: emit(OP_CALL, base, 0, 0, r->id); break;
-        case RoutineKind::External: emit(OP_CALLX, base, static_cast<int>(e->nargs), 0, r->id); break;
+        case RoutineKind::Script:
+            emit(OP_CALL, base, 0, 0, r->id);
+            break;
+        case RoutineKind::External:
+            emit(OP_CALLX, base, static_cast<int>(e->nargs), 0, r->id);
+            break;
         case RoutineKind::Native:
-        case RoutineKind::Host: emit(OP_CALLH, base, static_cast<int>(e->nargs), 0, importRoutine(*r)); break;
+        case RoutineKind::Host:
+            emit(OP_CALLH, base, static_cast<int>(e->nargs), 0, importRoutine(*r));
+            break;
         }
         break;
     }
@@ -1324,7 +1541,8 @@ int CodeGen::call(Expr* e, int dst)
             to(e->a, base);
             args(e->member->sig, e->args, e->nargs, base + 1, writeBack);
             at(e->pos);
-            emit(OP_CALLM, base, static_cast<int>(e->nargs), 0, importFor(ImportKind::Method, e->member, nullptr));
+            emit(OP_CALLM, base, static_cast<int>(e->nargs), 0,
+                 importFor(ImportKind::Method, e->member, nullptr));
         }
         break;
     }
@@ -1341,10 +1559,12 @@ int CodeGen::call(Expr* e, int dst)
         for (std::uint32_t i = 0; i < e->nargs; ++i)
             to(e->args[i], base + 1 + static_cast<int>(i));
         at(e->pos);
-        emit(OP_PGET, base, base, static_cast<int>(e->nargs), importFor(ImportKind::PropGet, e->member, nullptr));
+        emit(OP_PGET, base, base, static_cast<int>(e->nargs),
+             importFor(ImportKind::PropGet, e->member, nullptr));
         break;
     }
-    default: throw CompileError{MessageCode::TypeMismatch, {}, e->pos};
+    default:
+        throw CompileError{MessageCode::TypeMismatch, {}, e->pos};
     }
     for (auto& [x, w] : writeBack)
         storeTo(x, w);

@@ -45,7 +45,10 @@ private:
     void beginRoutine(RoutineCode& rc, RoutineCtx& ctx);
     void endRoutine(Stmt* body);
     std::uint32_t emit(std::uint16_t op, int a = 0, int b = 0, int c = 0, std::int32_t d = 0);
-    void patch(std::uint32_t at, std::uint32_t target) { m_prog.code[at].d = static_cast<std::int32_t>(target); }
+    void patch(std::uint32_t at, std::uint32_t target)
+    {
+        m_prog.code[at].d = static_cast<std::int32_t>(target);
+    }
     std::uint32_t here() const { return static_cast<std::uint32_t>(m_prog.code.size()); }
     void at(std::uint32_t pos) { m_pos = pos; }
     int temp();
@@ -65,15 +68,15 @@ private:
     void patchAll(std::vector<std::uint32_t>& jumps, std::uint32_t target);
 
     // expressions
-    int any(Expr* e);               // a slot holding the value (a local's own slot, or a temporary)
-    void to(Expr* e, int dst);      // the value into dst
+    int any(Expr* e);          // a slot holding the value (a local's own slot, or a temporary)
+    void to(Expr* e, int dst); // the value into dst
     void binaryTo(Expr* e, int dst);
     void convTo(Expr* e, int dst);
     void intrinsicTo(Expr* e, int dst);
-    int call(Expr* e, int dst);     // returns the slot of the result
+    int call(Expr* e, int dst); // returns the slot of the result
     void args(const Signature& sig, Expr** args, std::uint32_t n, int base,
               std::vector<std::pair<Expr*, int>>& writeBack);
-    int ref(Expr* lvalue);          // a slot holding a reference to the lvalue's storage
+    int ref(Expr* lvalue); // a slot holding a reference to the lvalue's storage
     bool isLocal(const Expr* e) const;
     int importFor(ImportKind kind, const Member* m, const ClassInfo* cls);
     int importRoutine(Routine& r);

@@ -17,17 +17,30 @@ struct Compiler::Impl {
     LineProgressCallback progress;
 };
 
-Compiler::Compiler() : m_impl(std::make_unique<Impl>()) {}
+Compiler::Compiler() : m_impl(std::make_unique<Impl>())
+{}
 Compiler::~Compiler() = default;
 
 void Compiler::addDeclarations(std::function<void(Registrar&)> declare)
 {
     m_impl->declarations.push_back(std::move(declare));
 }
-void Compiler::setUsesCallback(UsesCallback callback) { m_impl->uses = std::move(callback); }
-void Compiler::setExportCheck(ExportCheckCallback callback) { m_impl->exportCheck = std::move(callback); }
-void Compiler::setExternalCallback(ExternalCallback callback) { m_impl->external = std::move(callback); }
-void Compiler::setLineProgress(LineProgressCallback callback) { m_impl->progress = std::move(callback); }
+void Compiler::setUsesCallback(UsesCallback callback)
+{
+    m_impl->uses = std::move(callback);
+}
+void Compiler::setExportCheck(ExportCheckCallback callback)
+{
+    m_impl->exportCheck = std::move(callback);
+}
+void Compiler::setExternalCallback(ExternalCallback callback)
+{
+    m_impl->external = std::move(callback);
+}
+void Compiler::setLineProgress(LineProgressCallback callback)
+{
+    m_impl->progress = std::move(callback);
+}
 
 CompileResult Compiler::compile(std::string_view text, const SourceMap* map)
 {
@@ -45,7 +58,8 @@ CompileResult Compiler::compile(std::string_view text, const SourceMap* map)
                 if (m_impl->uses) {
                     UsesRequest req{"SYSTEM", reg, {}};
                     if (!m_impl->uses(req))
-                        throw CompileError{req.error.empty() ? MessageCode::UnknownIdentifier : MessageCode::Custom,
+                        throw CompileError{req.error.empty() ? MessageCode::UnknownIdentifier
+                                                             : MessageCode::Custom,
                                            req.error.empty() ? std::string("SYSTEM") : req.error, 0};
                 }
             } catch (const CompileError&) {
@@ -138,7 +152,13 @@ const Message* CompileResult::firstError() const
     return nullptr;
 }
 
-std::string CompileResult::output() const { return program ? serializeProgram(*program) : std::string(); }
-std::string CompileResult::debugOutput() const { return program ? serializePositions(*program) : std::string(); }
+std::string CompileResult::output() const
+{
+    return program ? serializeProgram(*program) : std::string();
+}
+std::string CompileResult::debugOutput() const
+{
+    return program ? serializePositions(*program) : std::string();
+}
 
 } // namespace pascal

@@ -70,13 +70,20 @@ Symbol* Environment::addGlobal(NameId name, const Type* type, std::uint32_t pos)
 const Type* Environment::integerType(IntKind k) const
 {
     switch (k) {
-    case IntKind::S8: return tShortInt;
-    case IntKind::U8: return tByte;
-    case IntKind::S16: return tSmallInt;
-    case IntKind::U16: return tWord;
-    case IntKind::S32: return tInteger;
-    case IntKind::U32: return tCardinal;
-    case IntKind::S64: return tInt64;
+    case IntKind::S8:
+        return tShortInt;
+    case IntKind::U8:
+        return tByte;
+    case IntKind::S16:
+        return tSmallInt;
+    case IntKind::U16:
+        return tWord;
+    case IntKind::S32:
+        return tInteger;
+    case IntKind::U32:
+        return tCardinal;
+    case IntKind::S64:
+        return tInt64;
     }
     return tInteger;
 }
@@ -90,12 +97,17 @@ bool Environment::isManaged(const Type* t)
     case TK::Array:
     case TK::DynArray:
     case TK::Record:
-    case TK::Class: return true;
-    default: return false;
+    case TK::Class:
+        return true;
+    default:
+        return false;
     }
 }
 
-std::string Environment::typeName(const Type* t) const { return t ? t->name : std::string(); }
+std::string Environment::typeName(const Type* t) const
+{
+    return t ? t->name : std::string();
+}
 
 RoutineInfo Environment::routineInfo(const Routine& r) const
 {
@@ -108,7 +120,10 @@ RoutineInfo Environment::routineInfo(const Routine& r) const
     return ri;
 }
 
-Environment::Environment() { declareSystem(); }
+Environment::Environment()
+{
+    declareSystem();
+}
 
 void Environment::declareSystem()
 {
@@ -223,16 +238,26 @@ void Environment::declareSystem()
     }
 
     static const std::pair<const char*, Intrinsic> intrinsics[] = {
-        {"Length", Intrinsic::Length},   {"SetLength", Intrinsic::SetLength},
-        {"Inc", Intrinsic::Inc},         {"Dec", Intrinsic::Dec},
-        {"Succ", Intrinsic::Succ},       {"Pred", Intrinsic::Pred},
-        {"Low", Intrinsic::Low},         {"High", Intrinsic::High},
-        {"Ord", Intrinsic::Ord},         {"Chr", Intrinsic::Chr},
-        {"Abs", Intrinsic::Abs},         {"Sqr", Intrinsic::Sqr},
-        {"SizeOf", Intrinsic::SizeOf},   {"Assigned", Intrinsic::Assigned},
-        {"Exit", Intrinsic::Exit},       {"Break", Intrinsic::Break},
-        {"Continue", Intrinsic::Continue}, {"Random", Intrinsic::Random},
-        {"GetArrayLength", Intrinsic::GetArrayLength}, {"SetArrayLength", Intrinsic::SetArrayLength},
+        {"Length", Intrinsic::Length},
+        {"SetLength", Intrinsic::SetLength},
+        {"Inc", Intrinsic::Inc},
+        {"Dec", Intrinsic::Dec},
+        {"Succ", Intrinsic::Succ},
+        {"Pred", Intrinsic::Pred},
+        {"Low", Intrinsic::Low},
+        {"High", Intrinsic::High},
+        {"Ord", Intrinsic::Ord},
+        {"Chr", Intrinsic::Chr},
+        {"Abs", Intrinsic::Abs},
+        {"Sqr", Intrinsic::Sqr},
+        {"SizeOf", Intrinsic::SizeOf},
+        {"Assigned", Intrinsic::Assigned},
+        {"Exit", Intrinsic::Exit},
+        {"Break", Intrinsic::Break},
+        {"Continue", Intrinsic::Continue},
+        {"Random", Intrinsic::Random},
+        {"GetArrayLength", Intrinsic::GetArrayLength},
+        {"SetArrayLength", Intrinsic::SetArrayLength},
     };
     for (auto& [name, id] : intrinsics) {
         Symbol* s = newSymbol(SymKind::Intrinsic, names.intern(name));

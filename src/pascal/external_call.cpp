@@ -9,9 +9,8 @@
 #include "pascal/interpreter.h"
 #include "pascal/types.h"
 
-#include <dlfcn.h>
-
 #include <cstring>
+#include <dlfcn.h>
 #include <map>
 
 namespace pascal {
@@ -43,7 +42,9 @@ void Interpreter::callExternal(std::uint32_t index, Value* base, int argc)
     int ni = 0, nf = 0;
     std::vector<std::int64_t> intCells(static_cast<std::size_t>(argc));
     std::vector<double> floatCells(static_cast<std::size_t>(argc));
-    auto unsupported = [&] { throw RuntimeError("Cannot call external routine '" + x.name + "': unsupported parameter"); };
+    auto unsupported = [&] {
+        throw RuntimeError("Cannot call external routine '" + x.name + "': unsupported parameter");
+    };
     for (int i = 0; i < argc; ++i) {
         const RtType& t = m_program->types[static_cast<std::size_t>(x.argTypes[static_cast<std::size_t>(i)])];
         bool byRef = x.modes[static_cast<std::size_t>(i)] == 2 || x.modes[static_cast<std::size_t>(i)] == 3;
@@ -80,7 +81,8 @@ void Interpreter::callExternal(std::uint32_t index, Value* base, int argc)
                 unsupported();
             word = reinterpret_cast<std::int64_t>(v->rawStr() ? v->rawStr()->data() : "");
             break;
-        default: unsupported();
+        default:
+            unsupported();
         }
         if (isFloat) {
             if (nf >= 8)
@@ -92,31 +94,40 @@ void Interpreter::callExternal(std::uint32_t index, Value* base, int argc)
             ints[ni++] = word;
         }
     }
-    using IntFn = std::int64_t (*)(std::int64_t, std::int64_t, std::int64_t, std::int64_t, std::int64_t,
-                                   std::int64_t, double, double, double, double, double, double, double, double);
+    using IntFn =
+        std::int64_t (*)(std::int64_t, std::int64_t, std::int64_t, std::int64_t, std::int64_t, std::int64_t,
+                         double, double, double, double, double, double, double, double);
     using FloatFn = double (*)(std::int64_t, std::int64_t, std::int64_t, std::int64_t, std::int64_t,
                                std::int64_t, double, double, double, double, double, double, double, double);
-    const RtType* rt = x.resultType >= 0 ? &m_program->types[static_cast<std::size_t>(x.resultType)] : nullptr;
+    const RtType* rt =
+        x.resultType >= 0 ? &m_program->types[static_cast<std::size_t>(x.resultType)] : nullptr;
     Value result;
     if (rt && rt->kind == RtKind::Float) {
-        double r = reinterpret_cast<FloatFn>(fn)(ints[0], ints[1], ints[2], ints[3], ints[4], ints[5], floats[0],
-                                                 floats[1], floats[2], floats[3], floats[4], floats[5], floats[6],
-                                                 floats[7]);
+        double r = reinterpret_cast<FloatFn>(fn)(ints[0], ints[1], ints[2], ints[3], ints[4], ints[5],
+                                                 floats[0], floats[1], floats[2], floats[3], floats[4],
+                                                 floats[5], floats[6], floats[7]);
         result.setFloat(r);
     } else {
-        std::int64_t r = reinterpret_cast<IntFn>(fn)(ints[0], ints[1], ints[2], ints[3], ints[4], ints[5], floats[0],
-                                                     floats[1], floats[2], floats[3], floats[4], floats[5],
-                                                     floats[6], floats[7]);
+        std::int64_t r = reinterpret_cast<IntFn>(fn)(ints[0], ints[1], ints[2], ints[3], ints[4], ints[5],
+                                                     floats[0], floats[1], floats[2], floats[3], floats[4],
+                                                     floats[5], floats[6], floats[7]);
         if (rt) {
             switch (rt->kind) {
-            case RtKind::Bool: result.setBool((r & 0xFF) != 0); break;
+            case RtKind::Bool:
+                result.setBool((r & 0xFF) != 0);
+                break;
             case RtKind::String: {
                 const char* s = reinterpret_cast<const char*>(r);
-                result = Value::string(s ? std::string_view(s, strnlen(s, kMaxStringLength)) : std::string_view());
+                result =
+                    Value::string(s ? std::string_view(s, strnlen(s, kMaxStringLength)) : std::string_view());
                 break;
             }
-            case RtKind::Integer: result.setInt(wrapIntKind(r, static_cast<IntKind>(rt->intKind))); break;
-            default: result.setInt(static_cast<std::int32_t>(r)); break;
+            case RtKind::Integer:
+                result.setInt(wrapIntKind(r, static_cast<IntKind>(rt->intKind)));
+                break;
+            default:
+                result.setInt(static_cast<std::int32_t>(r));
+                break;
             }
         }
     }
@@ -131,7 +142,8 @@ void Interpreter::callExternal(std::uint32_t index, Value* base, int argc)
         else if (t.kind == RtKind::Bool)
             v->setBool(intCells[static_cast<std::size_t>(i)] != 0);
         else
-            v->setTagged(v->tag() == Tag::Pointer ? Tag::Pointer : Tag::Int, intCells[static_cast<std::size_t>(i)]);
+            v->setTagged(v->tag() == Tag::Pointer ? Tag::Pointer : Tag::Int,
+                         intCells[static_cast<std::size_t>(i)]);
     }
     if (rt)
         base[0] = std::move(result);

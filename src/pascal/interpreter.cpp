@@ -6,7 +6,6 @@
 #include "pascal/natives.h"
 #include "pascal/types.h"
 #include "pascal/variant_ops.h"
-
 #include "platform/text_encoding.h"
 
 #include <cmath>
@@ -19,7 +18,10 @@ namespace {
 constexpr std::size_t kStackSlots = std::size_t(1) << 18;
 constexpr std::size_t kMaxFrames = 20000;
 
-[[noreturn]] void fail(const char* message) { throw RuntimeError(message); }
+[[noreturn]] void fail(const char* message)
+{
+    throw RuntimeError(message);
+}
 
 inline std::string_view sv(const Value& v)
 {
@@ -42,18 +44,31 @@ inline Value* deref(const Value& v)
 inline std::int64_t wrap(std::int64_t v, int kind)
 {
     switch (kind) {
-    case 0: return static_cast<std::int8_t>(v);
-    case 1: return static_cast<std::uint8_t>(v);
-    case 2: return static_cast<std::int16_t>(v);
-    case 3: return static_cast<std::uint16_t>(v);
-    case 4: return static_cast<std::int32_t>(v);
-    case 5: return static_cast<std::uint32_t>(v);
-    default: return v;
+    case 0:
+        return static_cast<std::int8_t>(v);
+    case 1:
+        return static_cast<std::uint8_t>(v);
+    case 2:
+        return static_cast<std::int16_t>(v);
+    case 3:
+        return static_cast<std::uint16_t>(v);
+    case 4:
+        return static_cast<std::int32_t>(v);
+    case 5:
+        return static_cast<std::uint32_t>(v);
+    default:
+        return v;
     }
 }
 
-inline std::int64_t i32(std::uint64_t v) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(v)); }
-inline std::int64_t u32(std::uint64_t v) { return static_cast<std::uint32_t>(v); }
+inline std::int64_t i32(std::uint64_t v)
+{
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(v));
+}
+inline std::int64_t u32(std::uint64_t v)
+{
+    return static_cast<std::uint32_t>(v);
+}
 
 inline SetRep* setOf(const Value& v)
 {
@@ -112,7 +127,15 @@ inline void checkFloat(double f)
         fail("Invalid floating point operation");
 }
 
-inline void setString(Value& dst, StrRep* s) { dst.adoptStr(s); }
+inline void setString(Value& dst, StrRep* s)
+{
+    dst.adoptStr(s);
+}
+
+[[noreturn]] void typeMismatchIn(const std::string& what)
+{
+    throw RuntimeError("Type mismatch in " + what);
+}
 
 } // namespace
 
@@ -154,16 +177,35 @@ Value Interpreter::makeDefault(int type, int depth)
     switch (t.kind) {
     case RtKind::Integer:
     case RtKind::Char:
-    case RtKind::Enum: v.setInt(0); break;
-    case RtKind::Bool: v.setBool(false); break;
-    case RtKind::Float: v.setFloat(0); break;
-    case RtKind::String: v.adoptStr(nullptr); break;
-    case RtKind::Variant: break;
-    case RtKind::Pointer: v.setTagged(Tag::Pointer, 0); break;
-    case RtKind::Set: v.adoptSet(nullptr); break;
-    case RtKind::DynArray: v.adoptArr(nullptr); break;
-    case RtKind::Proc: v = Value::proc(ProcKind::Nil, 0); break;
-    case RtKind::Object: v = Value::nilObject(); break;
+    case RtKind::Enum:
+        v.setInt(0);
+        break;
+    case RtKind::Bool:
+        v.setBool(false);
+        break;
+    case RtKind::Float:
+        v.setFloat(0);
+        break;
+    case RtKind::String:
+        v.adoptStr(nullptr);
+        break;
+    case RtKind::Variant:
+        break;
+    case RtKind::Pointer:
+        v.setTagged(Tag::Pointer, 0);
+        break;
+    case RtKind::Set:
+        v.adoptSet(nullptr);
+        break;
+    case RtKind::DynArray:
+        v.adoptArr(nullptr);
+        break;
+    case RtKind::Proc:
+        v = Value::proc(ProcKind::Nil, 0);
+        break;
+    case RtKind::Object:
+        v = Value::nilObject();
+        break;
     case RtKind::Array: {
         ArrRep* a = rep::newArr(t.length);
         v.adoptArr(a);
@@ -257,7 +299,10 @@ const Value* Interpreter::variable(std::string_view name) const
     return nullptr;
 }
 
-void Interpreter::run() { invoke(static_cast<std::uint32_t>(m_program->mainRoutine), {}); }
+void Interpreter::run()
+{
+    invoke(static_cast<std::uint32_t>(m_program->mainRoutine), {});
+}
 
 Value Interpreter::call(const Value& proc, const std::vector<Value>& args)
 {
@@ -366,7 +411,8 @@ void Interpreter::attachPosition(RuntimeError& e, const Instr* pc) const
     const PositionEntry* p = m_program->positionOf(at);
     if (!p)
         return;
-    std::string module = p->module < m_program->modules.size() ? m_program->modules[p->module] : std::string();
+    std::string module =
+        p->module < m_program->modules.size() ? m_program->modules[p->module] : std::string();
     e.setPosition(p->offset, p->row, p->col, module);
 }
 
@@ -423,7 +469,6 @@ void Interpreter::coerce(Value& v, std::int32_t type, const std::string& what) c
     if (type < 0 || static_cast<std::size_t>(type) >= m_program->types.size())
         return;
     const RtType& t = m_program->types[static_cast<std::size_t>(type)];
-    auto bad = [&] { throw RuntimeError("Type mismatch in " + what); };
     switch (t.kind) {
     case RtKind::Integer:
     case RtKind::Char:
@@ -437,7 +482,7 @@ void Interpreter::coerce(Value& v, std::int32_t type, const std::string& what) c
         if (v.tag() == Tag::Float) {
             double f = v.rawFloat();
             if (!(f > -9.2e18 && f < 9.2e18))
-                bad();
+                typeMismatchIn(what);
             v.setInt(static_cast<std::int64_t>(std::llround(f)));
             return;
         }
@@ -445,7 +490,7 @@ void Interpreter::coerce(Value& v, std::int32_t type, const std::string& what) c
             v.setInt(static_cast<unsigned char>(v.str()[0]));
             return;
         }
-        bad();
+        typeMismatchIn(what);
     case RtKind::Bool:
         if (v.tag() == Tag::Bool)
             return;
@@ -453,7 +498,7 @@ void Interpreter::coerce(Value& v, std::int32_t type, const std::string& what) c
             v.setBool(v.rawInt() != 0);
             return;
         }
-        bad();
+        typeMismatchIn(what);
     case RtKind::Float:
         if (v.tag() == Tag::Float)
             return;
@@ -461,7 +506,7 @@ void Interpreter::coerce(Value& v, std::int32_t type, const std::string& what) c
             v.setFloat(static_cast<double>(v.rawInt()));
             return;
         }
-        bad();
+        typeMismatchIn(what);
     case RtKind::String:
         if (v.tag() == Tag::Str)
             return;
@@ -469,10 +514,10 @@ void Interpreter::coerce(Value& v, std::int32_t type, const std::string& what) c
             v.adoptStr(nullptr);
             return;
         }
-        bad();
+        typeMismatchIn(what);
     case RtKind::Variant:
         if (v.tag() == Tag::Ref)
-            bad();
+            typeMismatchIn(what);
         return;
     case RtKind::Object:
         if (v.tag() == Tag::Object)
@@ -481,7 +526,7 @@ void Interpreter::coerce(Value& v, std::int32_t type, const std::string& what) c
             v = Value::nilObject();
             return;
         }
-        bad();
+        typeMismatchIn(what);
     case RtKind::Set:
         if (v.tag() == Tag::Set)
             return;
@@ -489,10 +534,11 @@ void Interpreter::coerce(Value& v, std::int32_t type, const std::string& what) c
             v.adoptSet(nullptr);
             return;
         }
-        bad();
+        typeMismatchIn(what);
     case RtKind::DynArray:
     case RtKind::Array:
-        if (v.tag() == Tag::Array && (t.kind == RtKind::DynArray || (v.rawArr() && v.rawArr()->len == t.length)))
+        if (v.tag() == Tag::Array &&
+            (t.kind == RtKind::DynArray || (v.rawArr() && v.rawArr()->len == t.length)))
             return;
         if (v.tag() == Tag::Empty && t.kind == RtKind::DynArray) {
             v.adoptArr(nullptr);
@@ -502,7 +548,7 @@ void Interpreter::coerce(Value& v, std::int32_t type, const std::string& what) c
             v = m_defaults[static_cast<std::size_t>(type)];
             return;
         }
-        bad();
+        typeMismatchIn(what);
     case RtKind::Record:
         if (v.tag() == Tag::Record && v.rawRec() && v.rawRec()->n == t.fields.size())
             return;
@@ -510,7 +556,7 @@ void Interpreter::coerce(Value& v, std::int32_t type, const std::string& what) c
             v = m_defaults[static_cast<std::size_t>(type)];
             return;
         }
-        bad();
+        typeMismatchIn(what);
     case RtKind::Proc:
         if (v.tag() == Tag::Proc)
             return;
@@ -518,7 +564,7 @@ void Interpreter::coerce(Value& v, std::int32_t type, const std::string& what) c
             v = Value::proc(ProcKind::Nil, 0);
             return;
         }
-        bad();
+        typeMismatchIn(what);
     case RtKind::Pointer:
         if (v.tag() == Tag::Pointer)
             return;
@@ -526,7 +572,7 @@ void Interpreter::coerce(Value& v, std::int32_t type, const std::string& what) c
             v.setTagged(Tag::Pointer, 0);
             return;
         }
-        bad();
+        typeMismatchIn(what);
     }
 }
 
@@ -584,22 +630,43 @@ void Interpreter::execute(std::size_t baseDepth)
             for (;;) {
                 const Instr* in = pc++;
                 switch (in->op) {
-                case OP_NOP: break;
-                case OP_MOV: R[in->a] = R[in->b]; break;
-                case OP_LOADK: R[in->a] = K[in->d]; break;
-                case OP_LOADI: R[in->a].setInt(in->d); break;
-                case OP_LOADG: R[in->a] = m_globals[static_cast<std::size_t>(in->d)]; break;
-                case OP_STOREG: m_globals[static_cast<std::size_t>(in->d)] = R[in->a]; break;
-                case OP_LOADDEF: R[in->a] = m_defaults[static_cast<std::size_t>(in->d)]; break;
-                case OP_CLRSLOT: R[in->a].clear(); break;
+                case OP_NOP:
+                    break;
+                case OP_MOV:
+                    R[in->a] = R[in->b];
+                    break;
+                case OP_LOADK:
+                    R[in->a] = K[in->d];
+                    break;
+                case OP_LOADI:
+                    R[in->a].setInt(in->d);
+                    break;
+                case OP_LOADG:
+                    R[in->a] = m_globals[static_cast<std::size_t>(in->d)];
+                    break;
+                case OP_STOREG:
+                    m_globals[static_cast<std::size_t>(in->d)] = R[in->a];
+                    break;
+                case OP_LOADDEF:
+                    R[in->a] = m_defaults[static_cast<std::size_t>(in->d)];
+                    break;
+                case OP_CLRSLOT:
+                    R[in->a].clear();
+                    break;
                 case OP_REFL: {
                     Value r = Value::reference(&R[in->b]);
                     R[in->a] = r;
                     break;
                 }
-                case OP_REFG: R[in->a] = Value::reference(&m_globals[static_cast<std::size_t>(in->d)]); break;
-                case OP_DEREF: R[in->a] = *deref(R[in->b]); break;
-                case OP_STOREREF: *deref(R[in->a]) = R[in->b]; break;
+                case OP_REFG:
+                    R[in->a] = Value::reference(&m_globals[static_cast<std::size_t>(in->d)]);
+                    break;
+                case OP_DEREF:
+                    R[in->a] = *deref(R[in->b]);
+                    break;
+                case OP_STOREREF:
+                    *deref(R[in->a]) = R[in->b];
+                    break;
                 case OP_REFFLD: {
                     Value* target = deref(R[in->b]);
                     recordOf(*target);
@@ -662,7 +729,9 @@ void Interpreter::execute(std::size_t baseDepth)
                     s->data()[i - 1] = static_cast<char>(R[in->c].rawInt());
                     break;
                 }
-                case OP_I2F: R[in->a].setFloat(static_cast<double>(R[in->b].rawInt())); break;
+                case OP_I2F:
+                    R[in->a].setFloat(static_cast<double>(R[in->b].rawInt()));
+                    break;
                 case OP_NARROW:
                     if (in->d == 255)
                         R[in->a].setBool(R[in->b].rawInt() != 0);
@@ -670,7 +739,9 @@ void Interpreter::execute(std::size_t baseDepth)
                         R[in->a].setTagged(R[in->b].tag() == Tag::Bool ? Tag::Int : R[in->b].tag(),
                                            wrap(R[in->b].rawInt(), in->d));
                     break;
-                case OP_TOSINGLE: R[in->a].setFloat(static_cast<float>(R[in->b].rawFloat())); break;
+                case OP_TOSINGLE:
+                    R[in->a].setFloat(static_cast<float>(R[in->b].rawFloat()));
+                    break;
                 case OP_CHR2S: {
                     char c = static_cast<char>(R[in->b].rawInt());
                     setString(R[in->a], rep::makeStr(std::string_view(&c, 1)));
@@ -682,14 +753,14 @@ void Interpreter::execute(std::size_t baseDepth)
                     R[in->a] = std::move(v);
                     break;
                 }
-#define INT_OP(NAME, EXPR)                                                                               \
-    case OP_##NAME: {                                                                                    \
-        std::uint64_t x = static_cast<std::uint64_t>(R[in->b].rawInt());                                \
-        std::uint64_t y = static_cast<std::uint64_t>(R[in->c].rawInt());                                \
-        (void)x;                                                                                         \
-        (void)y;                                                                                         \
-        R[in->a].setInt(EXPR);                                                                           \
-        break;                                                                                           \
+#define INT_OP(NAME, EXPR)                                                                                   \
+    case OP_##NAME: {                                                                                        \
+        std::uint64_t x = static_cast<std::uint64_t>(R[in->b].rawInt());                                     \
+        std::uint64_t y = static_cast<std::uint64_t>(R[in->c].rawInt());                                     \
+        (void)x;                                                                                             \
+        (void)y;                                                                                             \
+        R[in->a].setInt(EXPR);                                                                               \
+        break;                                                                                               \
     }
                     INT_OP(ADD32, i32(x + y))
                     INT_OP(SUB32, i32(x - y))
@@ -717,25 +788,30 @@ void Interpreter::execute(std::size_t baseDepth)
                         fail("Division by zero");
                     std::int64_t r;
                     if (y == -1)
-                        r = in->op == OP_MOD64 ? 0 : static_cast<std::int64_t>(0 - static_cast<std::uint64_t>(x));
+                        r = in->op == OP_MOD64 ? 0
+                                               : static_cast<std::int64_t>(0 - static_cast<std::uint64_t>(x));
                     else
                         r = in->op == OP_MOD64 ? x % y : x / y;
                     R[in->a].setInt(in->op == OP_DIV32 ? i32(static_cast<std::uint64_t>(r)) : r);
                     break;
                 }
                 case OP_ADD32K:
-                    R[in->a].setInt(i32(static_cast<std::uint64_t>(R[in->b].rawInt()) + static_cast<std::uint64_t>(static_cast<std::int64_t>(in->d))));
+                    R[in->a].setInt(i32(static_cast<std::uint64_t>(R[in->b].rawInt()) +
+                                        static_cast<std::uint64_t>(static_cast<std::int64_t>(in->d))));
                     break;
                 case OP_SUB32K:
-                    R[in->a].setInt(i32(static_cast<std::uint64_t>(R[in->b].rawInt()) - static_cast<std::uint64_t>(static_cast<std::int64_t>(in->d))));
+                    R[in->a].setInt(i32(static_cast<std::uint64_t>(R[in->b].rawInt()) -
+                                        static_cast<std::uint64_t>(static_cast<std::int64_t>(in->d))));
                     break;
                 case OP_MUL32K:
-                    R[in->a].setInt(i32(static_cast<std::uint64_t>(R[in->b].rawInt()) * static_cast<std::uint64_t>(static_cast<std::int64_t>(in->d))));
+                    R[in->a].setInt(i32(static_cast<std::uint64_t>(R[in->b].rawInt()) *
+                                        static_cast<std::uint64_t>(static_cast<std::int64_t>(in->d))));
                     break;
                 case OP_ADD64K: {
                     Value& dst = R[in->a];
-                    std::int64_t v = static_cast<std::int64_t>(static_cast<std::uint64_t>(R[in->b].rawInt()) +
-                                                               static_cast<std::uint64_t>(static_cast<std::int64_t>(in->d)));
+                    std::int64_t v = static_cast<std::int64_t>(
+                        static_cast<std::uint64_t>(R[in->b].rawInt()) +
+                        static_cast<std::uint64_t>(static_cast<std::int64_t>(in->d)));
                     Tag t = R[in->b].tag();
                     dst.setTagged(t == Tag::Bool || t == Tag::Int ? t : Tag::Int, v);
                     break;
@@ -747,33 +823,70 @@ void Interpreter::execute(std::size_t baseDepth)
                     R[in->a].setInt(y == -1 ? 0 : R[in->b].rawInt() % y);
                     break;
                 }
-                case OP_NEG32: R[in->a].setInt(i32(0 - static_cast<std::uint64_t>(R[in->b].rawInt()))); break;
-                case OP_NEG64: R[in->a].setInt(static_cast<std::int64_t>(0 - static_cast<std::uint64_t>(R[in->b].rawInt()))); break;
-                case OP_NOTI: R[in->a].setInt(~R[in->b].rawInt()); break;
-                case OP_NOTU32: R[in->a].setInt(u32(~static_cast<std::uint64_t>(R[in->b].rawInt()))); break;
+                case OP_NEG32:
+                    R[in->a].setInt(i32(0 - static_cast<std::uint64_t>(R[in->b].rawInt())));
+                    break;
+                case OP_NEG64:
+                    R[in->a].setInt(
+                        static_cast<std::int64_t>(0 - static_cast<std::uint64_t>(R[in->b].rawInt())));
+                    break;
+                case OP_NOTI:
+                    R[in->a].setInt(~R[in->b].rawInt());
+                    break;
+                case OP_NOTU32:
+                    R[in->a].setInt(u32(~static_cast<std::uint64_t>(R[in->b].rawInt())));
+                    break;
                 case OP_ABS32: {
                     std::int64_t v = R[in->b].rawInt();
-                    R[in->a].setInt(i32(v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v)));
+                    R[in->a].setInt(
+                        i32(v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v)));
                     break;
                 }
                 case OP_ABS64: {
                     std::int64_t v = R[in->b].rawInt();
-                    R[in->a].setInt(static_cast<std::int64_t>(v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v)));
+                    R[in->a].setInt(static_cast<std::int64_t>(v < 0 ? 0 - static_cast<std::uint64_t>(v)
+                                                                    : static_cast<std::uint64_t>(v)));
                     break;
                 }
-                case OP_EQ: R[in->a].setBool(R[in->b].rawInt() == R[in->c].rawInt()); break;
-                case OP_NE: R[in->a].setBool(R[in->b].rawInt() != R[in->c].rawInt()); break;
-                case OP_LT: R[in->a].setBool(R[in->b].rawInt() < R[in->c].rawInt()); break;
-                case OP_LE: R[in->a].setBool(R[in->b].rawInt() <= R[in->c].rawInt()); break;
-                case OP_GT: R[in->a].setBool(R[in->b].rawInt() > R[in->c].rawInt()); break;
-                case OP_GE: R[in->a].setBool(R[in->b].rawInt() >= R[in->c].rawInt()); break;
-                case OP_BAND: R[in->a].setBool((R[in->b].rawInt() != 0) & (R[in->c].rawInt() != 0)); break;
-                case OP_BOR: R[in->a].setBool((R[in->b].rawInt() != 0) | (R[in->c].rawInt() != 0)); break;
-                case OP_BXOR: R[in->a].setBool((R[in->b].rawInt() != 0) != (R[in->c].rawInt() != 0)); break;
-                case OP_BNOT: R[in->a].setBool(R[in->b].rawInt() == 0); break;
-                case OP_ADDF: R[in->a].setFloat(R[in->b].rawFloat() + R[in->c].rawFloat()); break;
-                case OP_SUBF: R[in->a].setFloat(R[in->b].rawFloat() - R[in->c].rawFloat()); break;
-                case OP_MULF: R[in->a].setFloat(R[in->b].rawFloat() * R[in->c].rawFloat()); break;
+                case OP_EQ:
+                    R[in->a].setBool(R[in->b].rawInt() == R[in->c].rawInt());
+                    break;
+                case OP_NE:
+                    R[in->a].setBool(R[in->b].rawInt() != R[in->c].rawInt());
+                    break;
+                case OP_LT:
+                    R[in->a].setBool(R[in->b].rawInt() < R[in->c].rawInt());
+                    break;
+                case OP_LE:
+                    R[in->a].setBool(R[in->b].rawInt() <= R[in->c].rawInt());
+                    break;
+                case OP_GT:
+                    R[in->a].setBool(R[in->b].rawInt() > R[in->c].rawInt());
+                    break;
+                case OP_GE:
+                    R[in->a].setBool(R[in->b].rawInt() >= R[in->c].rawInt());
+                    break;
+                case OP_BAND:
+                    R[in->a].setBool((R[in->b].rawInt() != 0) & (R[in->c].rawInt() != 0));
+                    break;
+                case OP_BOR:
+                    R[in->a].setBool((R[in->b].rawInt() != 0) | (R[in->c].rawInt() != 0));
+                    break;
+                case OP_BXOR:
+                    R[in->a].setBool((R[in->b].rawInt() != 0) != (R[in->c].rawInt() != 0));
+                    break;
+                case OP_BNOT:
+                    R[in->a].setBool(R[in->b].rawInt() == 0);
+                    break;
+                case OP_ADDF:
+                    R[in->a].setFloat(R[in->b].rawFloat() + R[in->c].rawFloat());
+                    break;
+                case OP_SUBF:
+                    R[in->a].setFloat(R[in->b].rawFloat() - R[in->c].rawFloat());
+                    break;
+                case OP_MULF:
+                    R[in->a].setFloat(R[in->b].rawFloat() * R[in->c].rawFloat());
+                    break;
                 case OP_DIVF: {
                     double y = R[in->c].rawFloat();
                     if (y == 0)
@@ -781,14 +894,30 @@ void Interpreter::execute(std::size_t baseDepth)
                     R[in->a].setFloat(R[in->b].rawFloat() / y);
                     break;
                 }
-                case OP_NEGF: R[in->a].setFloat(-R[in->b].rawFloat()); break;
-                case OP_ABSF: R[in->a].setFloat(std::fabs(R[in->b].rawFloat())); break;
-                case OP_EQF: R[in->a].setBool(R[in->b].rawFloat() == R[in->c].rawFloat()); break;
-                case OP_NEF: R[in->a].setBool(R[in->b].rawFloat() != R[in->c].rawFloat()); break;
-                case OP_LTF: R[in->a].setBool(R[in->b].rawFloat() < R[in->c].rawFloat()); break;
-                case OP_LEF: R[in->a].setBool(R[in->b].rawFloat() <= R[in->c].rawFloat()); break;
-                case OP_GTF: R[in->a].setBool(R[in->b].rawFloat() > R[in->c].rawFloat()); break;
-                case OP_GEF: R[in->a].setBool(R[in->b].rawFloat() >= R[in->c].rawFloat()); break;
+                case OP_NEGF:
+                    R[in->a].setFloat(-R[in->b].rawFloat());
+                    break;
+                case OP_ABSF:
+                    R[in->a].setFloat(std::fabs(R[in->b].rawFloat()));
+                    break;
+                case OP_EQF:
+                    R[in->a].setBool(R[in->b].rawFloat() == R[in->c].rawFloat());
+                    break;
+                case OP_NEF:
+                    R[in->a].setBool(R[in->b].rawFloat() != R[in->c].rawFloat());
+                    break;
+                case OP_LTF:
+                    R[in->a].setBool(R[in->b].rawFloat() < R[in->c].rawFloat());
+                    break;
+                case OP_LEF:
+                    R[in->a].setBool(R[in->b].rawFloat() <= R[in->c].rawFloat());
+                    break;
+                case OP_GTF:
+                    R[in->a].setBool(R[in->b].rawFloat() > R[in->c].rawFloat());
+                    break;
+                case OP_GEF:
+                    R[in->a].setBool(R[in->b].rawFloat() >= R[in->c].rawFloat());
+                    break;
                 case OP_CONCAT: {
                     std::string_view x = sv(R[in->b]), y = sv(R[in->c]);
                     if (x.size() + y.size() > kMaxStringLength)
@@ -815,11 +944,11 @@ void Interpreter::execute(std::size_t baseDepth)
                     }
                     break;
                 }
-#define STR_CMP(NAME, COND)                                                                              \
-    case OP_##NAME: {                                                                                    \
-        int c = compareBytes(sv(R[in->b]), sv(R[in->c]));                                                \
-        R[in->a].setBool(COND);                                                                          \
-        break;                                                                                           \
+#define STR_CMP(NAME, COND)                                                                                  \
+    case OP_##NAME: {                                                                                        \
+        int c = compareBytes(sv(R[in->b]), sv(R[in->c]));                                                    \
+        R[in->a].setBool(COND);                                                                              \
+        break;                                                                                               \
     }
                     STR_CMP(EQS, c == 0)
                     STR_CMP(NES, c != 0)
@@ -828,7 +957,9 @@ void Interpreter::execute(std::size_t baseDepth)
                     STR_CMP(GTS, c > 0)
                     STR_CMP(GES, c >= 0)
 #undef STR_CMP
-                case OP_LENS: R[in->a].setInt(static_cast<std::int64_t>(sv(R[in->b]).size())); break;
+                case OP_LENS:
+                    R[in->a].setInt(static_cast<std::int64_t>(sv(R[in->b]).size()));
+                    break;
                 case OP_LENA: {
                     ArrRep* a = arrayOf(R[in->b]);
                     R[in->a].setInt(a ? a->len : 0);
@@ -841,7 +972,9 @@ void Interpreter::execute(std::size_t baseDepth)
                     bitsOf(R[in->b], x);
                     bitsOf(R[in->c], y);
                     for (int i = 0; i < 4; ++i)
-                        r[i] = in->op == OP_SUNION ? (x[i] | y[i]) : in->op == OP_SDIFF ? (x[i] & ~y[i]) : (x[i] & y[i]);
+                        r[i] = in->op == OP_SUNION  ? (x[i] | y[i])
+                               : in->op == OP_SDIFF ? (x[i] & ~y[i])
+                                                    : (x[i] & y[i]);
                     setBits(R[in->a], r);
                     break;
                 }
@@ -858,7 +991,10 @@ void Interpreter::execute(std::size_t baseDepth)
                         le = le && (x[i] & ~y[i]) == 0;
                         ge = ge && (y[i] & ~x[i]) == 0;
                     }
-                    R[in->a].setBool(in->op == OP_SEQ ? eq : in->op == OP_SNE ? !eq : in->op == OP_SLE ? le : ge);
+                    R[in->a].setBool(in->op == OP_SEQ   ? eq
+                                     : in->op == OP_SNE ? !eq
+                                     : in->op == OP_SLE ? le
+                                                        : ge);
                     break;
                 }
                 case OP_SIN: {
@@ -867,7 +1003,9 @@ void Interpreter::execute(std::size_t baseDepth)
                     R[in->a].setBool(s && e >= 0 && e <= 255 && ((s->bits[e >> 6] >> (e & 63)) & 1));
                     break;
                 }
-                case OP_SNEW: R[in->a].adoptSet(rep::newSet()); break;
+                case OP_SNEW:
+                    R[in->a].adoptSet(rep::newSet());
+                    break;
                 case OP_SADD:
                 case OP_SADDR: {
                     Value& dst = R[in->a];
@@ -937,20 +1075,20 @@ void Interpreter::execute(std::size_t baseDepth)
                         pc = code + in->d;
                     }
                     break;
-#define JCMP(NAME, OP)                                                                                   \
-    case OP_##NAME:                                                                                      \
-        if (R[in->a].rawInt() OP R[in->b].rawInt()) {                                                    \
-            if (in->d <= in - code && --m_budget == 0)                                                   \
-                fail("Execution limit exceeded");                                                        \
-            pc = code + in->d;                                                                           \
-        }                                                                                                \
-        break;                                                                                           \
-    case OP_##NAME##K:                                                                                   \
-        if (R[in->a].rawInt() OP static_cast<std::int16_t>(in->b)) {                                     \
-            if (in->d <= in - code && --m_budget == 0)                                                   \
-                fail("Execution limit exceeded");                                                        \
-            pc = code + in->d;                                                                           \
-        }                                                                                                \
+#define JCMP(NAME, OP)                                                                                       \
+    case OP_##NAME:                                                                                          \
+        if (R[in->a].rawInt() OP R[in->b].rawInt()) {                                                        \
+            if (in->d <= in - code && --m_budget == 0)                                                       \
+                fail("Execution limit exceeded");                                                            \
+            pc = code + in->d;                                                                               \
+        }                                                                                                    \
+        break;                                                                                               \
+    case OP_##NAME##K:                                                                                       \
+        if (R[in->a].rawInt() OP static_cast<std::int16_t>(in->b)) {                                         \
+            if (in->d <= in - code && --m_budget == 0)                                                       \
+                fail("Execution limit exceeded");                                                            \
+            pc = code + in->d;                                                                               \
+        }                                                                                                    \
         break;
                     JCMP(JEQ, ==)
                     JCMP(JNE, !=)
@@ -1008,7 +1146,9 @@ void Interpreter::execute(std::size_t baseDepth)
                     break;
                 }
                 case OP_CALLH:
-                case OP_CALLN: callHost(static_cast<std::uint32_t>(in->d), R + in->a, in->b, nullptr, {}); break;
+                case OP_CALLN:
+                    callHost(static_cast<std::uint32_t>(in->d), R + in->a, in->b, nullptr, {});
+                    break;
                 case OP_CALLM: {
                     Value* self = R + in->a;
                     HostObject* o = self->asObject();
@@ -1023,7 +1163,9 @@ void Interpreter::execute(std::size_t baseDepth)
                     callHost(static_cast<std::uint32_t>(in->d), R + in->a, in->b, nullptr,
                              m_program->classes[in->c].name);
                     break;
-                case OP_CALLX: callExternal(static_cast<std::uint32_t>(in->d), R + in->a, in->b); break;
+                case OP_CALLX:
+                    callExternal(static_cast<std::uint32_t>(in->d), R + in->a, in->b);
+                    break;
                 case OP_PGET: {
                     Value* self = R + in->b;
                     HostObject* o = self->asObject();
@@ -1134,10 +1276,12 @@ void Interpreter::execute(std::size_t baseDepth)
                     break;
                 case OP_RANDI: {
                     std::int64_t n = R[in->b].rawInt();
-                    R[in->a].setInt(n <= 0 ? 0 : std::uniform_int_distribution<std::int64_t>(0, n - 1)(m_random));
+                    R[in->a].setInt(n <= 0 ? 0
+                                           : std::uniform_int_distribution<std::int64_t>(0, n - 1)(m_random));
                     break;
                 }
-                default: fail("Invalid instruction");
+                default:
+                    fail("Invalid instruction");
                 }
             }
         } catch (RuntimeError& e) {
@@ -1155,7 +1299,7 @@ void Interpreter::execute(std::size_t baseDepth)
                 leaveFrame();
             m_handlers.resize(std::min(m_handlers.size(), handlerMark));
             while (m_exceptions.size() > excMark)
-                    m_exceptions.pop_back();
+                m_exceptions.pop_back();
             throw;
         } catch (const std::bad_alloc&) {
             RuntimeError e("Out of memory");

@@ -86,13 +86,13 @@ private:
     std::shared_ptr<const Program> m_program;
     const Instr* m_code = nullptr;
     std::vector<Value> m_globals;
-    std::vector<Value> m_defaults;      // per run-time type
-    std::vector<HostFn> m_imports;      // per import (empty: not implemented)
-    std::vector<int> m_importNative;    // native fallback per import, -1 none
+    std::vector<Value> m_defaults;   // per run-time type
+    std::vector<HostFn> m_imports;   // per import (empty: not implemented)
+    std::vector<int> m_importNative; // native fallback per import, -1 none
     std::vector<void (*)(Interpreter&, Value*, Value&)> m_nativeFns;
     std::unique_ptr<Value[]> m_stack;
     Value* m_stackEnd = nullptr;
-    Value* m_top = nullptr;             // first free slot above the running frames
+    Value* m_top = nullptr; // first free slot above the running frames
     std::vector<Frame> m_frames;
     std::vector<Handler> m_handlers;
     std::vector<RuntimeError> m_exceptions; // being handled (except and finally blocks)

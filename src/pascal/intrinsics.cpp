@@ -10,36 +10,51 @@ static std::int64_t sizeOfType(const Type* t)
     case TK::Integer:
         switch (t->ik) {
         case IntKind::S8:
-        case IntKind::U8: return 1;
+        case IntKind::U8:
+            return 1;
         case IntKind::S16:
-        case IntKind::U16: return 2;
+        case IntKind::U16:
+            return 2;
         case IntKind::S32:
-        case IntKind::U32: return 4;
-        case IntKind::S64: return 8;
+        case IntKind::U32:
+            return 4;
+        case IntKind::S64:
+            return 8;
         }
         return 4;
-    case TK::Char: return 1;
-    case TK::Bool: return t->longBool ? 4 : 1;
-    case TK::Enum: return t->high > 255 ? (t->high > 65535 ? 4 : 2) : 1;
+    case TK::Char:
+        return 1;
+    case TK::Bool:
+        return t->longBool ? 4 : 1;
+    case TK::Enum:
+        return t->high > 255 ? (t->high > 65535 ? 4 : 2) : 1;
     case TK::Float:
         switch (t->fk) {
-        case FloatKind::Single: return 4;
+        case FloatKind::Single:
+            return 4;
         case FloatKind::Double:
-        case FloatKind::Currency: return 8;
-        case FloatKind::Extended: return 10;
+        case FloatKind::Currency:
+            return 8;
+        case FloatKind::Extended:
+            return 10;
         }
         return 8;
-    case TK::Variant: return 16;
-    case TK::Set: return 32;
-    case TK::Array: return (t->high - t->low + 1) * sizeOfType(t->elem);
+    case TK::Variant:
+        return 16;
+    case TK::Set:
+        return 32;
+    case TK::Array:
+        return (t->high - t->low + 1) * sizeOfType(t->elem);
     case TK::Record: {
         std::int64_t n = 0;
         for (const Field& f : t->fields)
             n += sizeOfType(f.type);
         return n;
     }
-    case TK::Proc: return t->sig.ofObject ? 8 : 4;
-    default: return 4;
+    case TK::Proc:
+        return t->sig.ofObject ? 8 : 4;
+    default:
+        return 4;
     }
 }
 
@@ -104,7 +119,8 @@ Expr* Parser::parseIntrinsic(Intrinsic id, std::uint32_t pos, bool statement)
         Expr* a = args[0];
         const Type* t = a->type;
         if (a->kind == EK::Const && t->kind == TK::String)
-            return makeConst(m_env.tInteger, Value::integer(static_cast<std::int64_t>(constValue(a).length())), pos);
+            return makeConst(m_env.tInteger,
+                             Value::integer(static_cast<std::int64_t>(constValue(a).length())), pos);
         if (t->kind == TK::Char)
             return makeConst(m_env.tInteger, Value::integer(1), pos);
         if (t->kind == TK::Array)
@@ -153,7 +169,8 @@ Expr* Parser::parseIntrinsic(Intrinsic id, std::uint32_t pos, bool statement)
             return mismatch(a);
         if (a->kind == EK::Const) {
             std::int64_t v = constValue(a).rawInt() + (id == Intrinsic::Succ ? 1 : -1);
-            return makeConst(a->type, a->type->kind == TK::Bool ? Value::boolean(v != 0) : Value::integer(v), pos);
+            return makeConst(a->type, a->type->kind == TK::Bool ? Value::boolean(v != 0) : Value::integer(v),
+                             pos);
         }
         return make(a->type);
     }
@@ -166,13 +183,15 @@ Expr* Parser::parseIntrinsic(Intrinsic id, std::uint32_t pos, bool statement)
         if (t->kind == TK::Array) {
             const Type* it = t->indexType;
             Value v = Value::integer(low ? t->low : t->high);
-            return makeConst(it->kind == TK::Integer ? m_env.tInteger : it, it->kind == TK::Bool ? Value::boolean(v.rawInt()) : v, pos);
+            return makeConst(it->kind == TK::Integer ? m_env.tInteger : it,
+                             it->kind == TK::Bool ? Value::boolean(v.rawInt()) : v, pos);
         }
         if (t->isOrdinal()) {
             std::int64_t lo = t->low, hi = t->high;
             if (t->kind == TK::Integer && a->kind != EK::TypeRef && a->kind != EK::Var)
                 (void)0;
-            Value v = t->kind == TK::Bool ? Value::boolean(low ? false : true) : Value::integer(low ? lo : hi);
+            Value v =
+                t->kind == TK::Bool ? Value::boolean(low ? false : true) : Value::integer(low ? lo : hi);
             return makeConst(t, v, pos);
         }
         if (t->kind == TK::DynArray || t->kind == TK::OpenArray || t->kind == TK::String) {
@@ -192,7 +211,7 @@ Expr* Parser::parseIntrinsic(Intrinsic id, std::uint32_t pos, bool statement)
             a = args[0] = convert(a, m_env.tInt64, a->pos);
         if (!a->type->isOrdinal())
             return mismatch(a);
-        const Type* rt = a->type->kind == TK::Integer && a->type->ik == IntKind::S64 ? m_env.tInt64
+        const Type* rt = a->type->kind == TK::Integer && a->type->ik == IntKind::S64   ? m_env.tInt64
                          : a->type->kind == TK::Integer && a->type->ik == IntKind::U32 ? m_env.tCardinal
                                                                                        : m_env.tInteger;
         if (a->kind == EK::Const)
@@ -212,7 +231,8 @@ Expr* Parser::parseIntrinsic(Intrinsic id, std::uint32_t pos, bool statement)
         if (a->type->kind != TK::Integer)
             return mismatch(a);
         if (a->kind == EK::Const)
-            return makeConst(m_env.tChar, Value::integer(static_cast<std::uint8_t>(constValue(a).rawInt())), pos);
+            return makeConst(m_env.tChar, Value::integer(static_cast<std::uint8_t>(constValue(a).rawInt())),
+                             pos);
         Expr* e = newExpr(EK::Conv, m_env.tChar, pos);
         e->op = static_cast<std::uint8_t>(Conv::Narrow);
         e->imm = static_cast<std::int64_t>(IntKind::U8);
@@ -228,7 +248,8 @@ Expr* Parser::parseIntrinsic(Intrinsic id, std::uint32_t pos, bool statement)
         if (a->type->kind == TK::Variant)
             a = args[0] = convert(a, m_env.tExtended, a->pos);
         if (a->type->kind == TK::Integer) {
-            const Type* rt = a->type->ik == IntKind::S64 || a->type->ik == IntKind::U32 ? m_env.tInt64 : m_env.tInteger;
+            const Type* rt =
+                a->type->ik == IntKind::S64 || a->type->ik == IntKind::U32 ? m_env.tInt64 : m_env.tInteger;
             args[0] = convert(a, rt, a->pos);
             if (args[0]->kind == EK::Const) {
                 std::int64_t v = constValue(args[0]).rawInt();

@@ -9,9 +9,18 @@
 namespace pascal {
 
 namespace {
-inline bool isIdentStart(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
-inline bool isIdentChar(unsigned char c) { return isIdentStart(c) || (c >= '0' && c <= '9'); }
-inline bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+inline bool isIdentStart(unsigned char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+inline bool isIdentChar(unsigned char c)
+{
+    return isIdentStart(c) || (c >= '0' && c <= '9');
+}
+inline bool isDigit(unsigned char c)
+{
+    return c >= '0' && c <= '9';
+}
 inline int hexValue(unsigned char c)
 {
     if (c >= '0' && c <= '9')
@@ -219,7 +228,8 @@ void Lexer::scanString(Token& t)
             if (m_pos < n && m_text[m_pos] == '$') {
                 ++m_pos;
                 while (m_pos < n && hexValue(static_cast<unsigned char>(m_text[m_pos])) >= 0) {
-                    v = v * 16 + static_cast<std::uint64_t>(hexValue(static_cast<unsigned char>(m_text[m_pos])));
+                    v = v * 16 +
+                        static_cast<std::uint64_t>(hexValue(static_cast<unsigned char>(m_text[m_pos])));
                     ++m_pos;
                     if (++digits > 8)
                         break;
@@ -260,7 +270,8 @@ void Lexer::next(Token& t)
             ++m_pos;
         t.kind = Tok::Ident;
         t.name = m_names.intern(m_text.substr(start, m_pos - start));
-    } else if (isDigit(c) || (c == '$' && m_pos + 1 < n && hexValue(static_cast<unsigned char>(m_text[m_pos + 1])) >= 0)) {
+    } else if (isDigit(c) ||
+               (c == '$' && m_pos + 1 < n && hexValue(static_cast<unsigned char>(m_text[m_pos + 1])) >= 0)) {
         scanNumber(t);
     } else if (c == '\'' || c == '#') {
         scanString(t);
@@ -268,11 +279,21 @@ void Lexer::next(Token& t)
         ++m_pos;
         char d = m_pos < n ? m_text[m_pos] : '\0';
         switch (c) {
-        case '+': t.kind = Tok::Plus; break;
-        case '-': t.kind = Tok::Minus; break;
-        case '*': t.kind = Tok::Star; break;
-        case '/': t.kind = Tok::Slash; break;
-        case '=': t.kind = Tok::Eq; break;
+        case '+':
+            t.kind = Tok::Plus;
+            break;
+        case '-':
+            t.kind = Tok::Minus;
+            break;
+        case '*':
+            t.kind = Tok::Star;
+            break;
+        case '/':
+            t.kind = Tok::Slash;
+            break;
+        case '=':
+            t.kind = Tok::Eq;
+            break;
         case '<':
             if (d == '>') {
                 t.kind = Tok::Ne;
@@ -292,10 +313,18 @@ void Lexer::next(Token& t)
                 t.kind = Tok::Gt;
             }
             break;
-        case '(': t.kind = Tok::LParen; break;
-        case ')': t.kind = Tok::RParen; break;
-        case '[': t.kind = Tok::LBracket; break;
-        case ']': t.kind = Tok::RBracket; break;
+        case '(':
+            t.kind = Tok::LParen;
+            break;
+        case ')':
+            t.kind = Tok::RParen;
+            break;
+        case '[':
+            t.kind = Tok::LBracket;
+            break;
+        case ']':
+            t.kind = Tok::RBracket;
+            break;
         case '.':
             if (d == '.') {
                 t.kind = Tok::DotDot;
@@ -304,8 +333,12 @@ void Lexer::next(Token& t)
                 t.kind = Tok::Dot;
             }
             break;
-        case ',': t.kind = Tok::Comma; break;
-        case ';': t.kind = Tok::Semicolon; break;
+        case ',':
+            t.kind = Tok::Comma;
+            break;
+        case ';':
+            t.kind = Tok::Semicolon;
+            break;
         case ':':
             if (d == '=') {
                 t.kind = Tok::Assign;
@@ -314,8 +347,12 @@ void Lexer::next(Token& t)
                 t.kind = Tok::Colon;
             }
             break;
-        case '@': t.kind = Tok::At; break;
-        case '^': t.kind = Tok::Caret; break;
+        case '@':
+            t.kind = Tok::At;
+            break;
+        case '^':
+            t.kind = Tok::Caret;
+            break;
         default: {
             char buf[64];
             if (c >= 0x20 && c < 0x7F)

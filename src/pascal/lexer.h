@@ -22,12 +22,32 @@ struct CompileError {
 
 enum class Tok : std::uint8_t {
     Eof,
-    Ident,   // name (keywords too: see Token::keyword)
-    Int,     // ival
-    Float,   // fval
-    String,  // sval (quoted strings and #codes joined); length 1 is a character
-    Plus, Minus, Star, Slash, Eq, Ne, Lt, Gt, Le, Ge,
-    LParen, RParen, LBracket, RBracket, Dot, DotDot, Comma, Semicolon, Colon, Assign, At, Caret,
+    Ident,  // name (keywords too: see Token::keyword)
+    Int,    // ival
+    Float,  // fval
+    String, // sval (quoted strings and #codes joined); length 1 is a character
+    Plus,
+    Minus,
+    Star,
+    Slash,
+    Eq,
+    Ne,
+    Lt,
+    Gt,
+    Le,
+    Ge,
+    LParen,
+    RParen,
+    LBracket,
+    RBracket,
+    Dot,
+    DotDot,
+    Comma,
+    Semicolon,
+    Colon,
+    Assign,
+    At,
+    Caret,
 };
 
 struct Token {

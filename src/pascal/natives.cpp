@@ -24,8 +24,14 @@ std::string_view S(const Value& v)
         return S(*v.rawRef());
     return v.str();
 }
-std::int64_t I(const Value& v) { return v.tag() == Tag::Ref ? I(*v.rawRef()) : v.rawInt(); }
-double F(const Value& v) { return v.tag() == Tag::Ref ? F(*v.rawRef()) : v.rawFloat(); }
+std::int64_t I(const Value& v)
+{
+    return v.tag() == Tag::Ref ? I(*v.rawRef()) : v.rawInt();
+}
+double F(const Value& v)
+{
+    return v.tag() == Tag::Ref ? F(*v.rawRef()) : v.rawFloat();
+}
 Value& target(Value& v)
 {
     if (v.tag() != Tag::Ref || !v.rawRef())
@@ -33,8 +39,14 @@ Value& target(Value& v)
     return *v.rawRef();
 }
 
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+char upper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
+char lower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
 void nPos(Interpreter&, Value* a, Value& r)
 {
@@ -114,9 +126,18 @@ void trimImpl(Value* a, Value& r, bool left, bool right)
         s.remove_suffix(1);
     r = Value::string(s);
 }
-void nTrim(Interpreter&, Value* a, Value& r) { trimImpl(a, r, true, true); }
-void nTrimLeft(Interpreter&, Value* a, Value& r) { trimImpl(a, r, true, false); }
-void nTrimRight(Interpreter&, Value* a, Value& r) { trimImpl(a, r, false, true); }
+void nTrim(Interpreter&, Value* a, Value& r)
+{
+    trimImpl(a, r, true, true);
+}
+void nTrimLeft(Interpreter&, Value* a, Value& r)
+{
+    trimImpl(a, r, true, false);
+}
+void nTrimRight(Interpreter&, Value* a, Value& r)
+{
+    trimImpl(a, r, false, true);
+}
 
 void nStringOfChar(Interpreter&, Value* a, Value& r)
 {
@@ -261,7 +282,10 @@ void nStrToFloat(Interpreter&, Value* a, Value& r)
     r = Value::real(v);
 }
 
-void nFloatToStr(Interpreter&, Value* a, Value& r) { r = Value::string(formatFloat(F(a[0]))); }
+void nFloatToStr(Interpreter&, Value* a, Value& r)
+{
+    r = Value::string(formatFloat(F(a[0])));
+}
 
 double checked(double v)
 {
@@ -270,11 +294,26 @@ double checked(double v)
     return v;
 }
 
-void nSqrt(Interpreter&, Value* a, Value& r) { r = Value::real(checked(std::sqrt(F(a[0])))); }
-void nSin(Interpreter&, Value* a, Value& r) { r = Value::real(checked(std::sin(F(a[0])))); }
-void nCos(Interpreter&, Value* a, Value& r) { r = Value::real(checked(std::cos(F(a[0])))); }
-void nArcTan(Interpreter&, Value* a, Value& r) { r = Value::real(checked(std::atan(F(a[0])))); }
-void nExp(Interpreter&, Value* a, Value& r) { r = Value::real(std::exp(F(a[0]))); }
+void nSqrt(Interpreter&, Value* a, Value& r)
+{
+    r = Value::real(checked(std::sqrt(F(a[0]))));
+}
+void nSin(Interpreter&, Value* a, Value& r)
+{
+    r = Value::real(checked(std::sin(F(a[0]))));
+}
+void nCos(Interpreter&, Value* a, Value& r)
+{
+    r = Value::real(checked(std::cos(F(a[0]))));
+}
+void nArcTan(Interpreter&, Value* a, Value& r)
+{
+    r = Value::real(checked(std::atan(F(a[0]))));
+}
+void nExp(Interpreter&, Value* a, Value& r)
+{
+    r = Value::real(std::exp(F(a[0])));
+}
 void nLn(Interpreter&, Value* a, Value& r)
 {
     double x = F(a[0]);
@@ -282,7 +321,10 @@ void nLn(Interpreter&, Value* a, Value& r)
         throw RuntimeError("Invalid floating point operation");
     r = Value::real(std::log(x));
 }
-void nInt(Interpreter&, Value* a, Value& r) { r = Value::real(std::trunc(F(a[0]))); }
+void nInt(Interpreter&, Value* a, Value& r)
+{
+    r = Value::real(std::trunc(F(a[0])));
+}
 void nFrac(Interpreter&, Value* a, Value& r)
 {
     double x = F(a[0]);
@@ -295,17 +337,47 @@ std::int64_t toInt64(double x)
         throw RuntimeError("Invalid floating point operation");
     return static_cast<std::int64_t>(x);
 }
-void nRound(Interpreter&, Value* a, Value& r) { r = Value::integer(toInt64(std::nearbyint(F(a[0])))); }
-void nTrunc(Interpreter&, Value* a, Value& r) { r = Value::integer(toInt64(std::trunc(F(a[0])))); }
-void nPi(Interpreter&, Value*, Value& r) { r = Value::real(3.14159265358979323846); }
-void nRandomize(Interpreter& vm, Value*, Value&) { vm.random().seed(std::random_device{}()); }
+void nRound(Interpreter&, Value* a, Value& r)
+{
+    r = Value::integer(toInt64(std::nearbyint(F(a[0]))));
+}
+void nTrunc(Interpreter&, Value* a, Value& r)
+{
+    r = Value::integer(toInt64(std::trunc(F(a[0]))));
+}
+void nPi(Interpreter&, Value*, Value& r)
+{
+    r = Value::real(3.14159265358979323846);
+}
+void nRandomize(Interpreter& vm, Value*, Value&)
+{
+    vm.random().seed(std::random_device{}());
+}
 
-void nVarIsEmpty(Interpreter&, Value* a, Value& r) { r = Value::boolean(a[0].tag() == Tag::Empty); }
-void nVarIsNull(Interpreter&, Value* a, Value& r) { r = Value::boolean(a[0].tag() == Tag::Null); }
-void nNull(Interpreter&, Value*, Value& r) { r = Value::null(); }
-void nUnassigned(Interpreter&, Value*, Value& r) { r = Value(); }
-void nRaiseException(Interpreter&, Value* a, Value&) { throw RuntimeError(std::string(S(a[0]))); }
-void nGetExceptionMessage(Interpreter& vm, Value*, Value& r) { r = Value::string(vm.exceptionMessage()); }
+void nVarIsEmpty(Interpreter&, Value* a, Value& r)
+{
+    r = Value::boolean(a[0].tag() == Tag::Empty);
+}
+void nVarIsNull(Interpreter&, Value* a, Value& r)
+{
+    r = Value::boolean(a[0].tag() == Tag::Null);
+}
+void nNull(Interpreter&, Value*, Value& r)
+{
+    r = Value::null();
+}
+void nUnassigned(Interpreter&, Value*, Value& r)
+{
+    r = Value();
+}
+void nRaiseException(Interpreter&, Value* a, Value&)
+{
+    throw RuntimeError(std::string(S(a[0])));
+}
+void nGetExceptionMessage(Interpreter& vm, Value*, Value& r)
+{
+    r = Value::string(vm.exceptionMessage());
+}
 
 // --- fallbacks for routines hosts commonly declare --------------------------------------------------
 
@@ -323,14 +395,20 @@ void nIntToHex(Interpreter&, Value* a, Value& r)
     std::snprintf(buf, sizeof buf, "%0*llX", static_cast<int>(digits), static_cast<unsigned long long>(v));
     r = Value::string(buf);
 }
-void nOdd(Interpreter&, Value* a, Value& r) { r = Value::boolean((I(a[0]) & 1) != 0); }
+void nOdd(Interpreter&, Value* a, Value& r)
+{
+    r = Value::boolean((I(a[0]) & 1) != 0);
+}
 void nSameText(Interpreter& vm, Value* a, Value& r)
 {
     Value c;
     nCompareText(vm, a, c);
     r = Value::boolean(c.rawInt() == 0);
 }
-void nBoolToStr(Interpreter&, Value* a, Value& r) { r = Value::string(I(a[0]) ? "True" : "False"); }
+void nBoolToStr(Interpreter&, Value* a, Value& r)
+{
+    r = Value::string(I(a[0]) ? "True" : "False");
+}
 void nStrToBool(Interpreter&, Value* a, Value& r)
 {
     std::string s(S(a[0]));
@@ -455,7 +533,8 @@ void nFormat(Interpreter&, Value* a, Value& r)
             if (prec >= 0 && piece.size() > static_cast<std::size_t>(prec))
                 piece.resize(static_cast<std::size_t>(prec));
             break;
-        default: throw RuntimeError("Format '" + std::string(f) + "' invalid or incompatible with argument");
+        default:
+            throw RuntimeError("Format '" + std::string(f) + "' invalid or incompatible with argument");
         }
         if (width > 0 && piece.size() < static_cast<std::size_t>(width)) {
             std::string pad(static_cast<std::size_t>(width) - piece.size(), ' ');
@@ -489,7 +568,8 @@ const std::vector<NativeDef>& nativeTable()
         {"function CompareText(const S1, S2: String): Integer", "COMPARETEXT", nCompareText, true},
         {"function IntToStr(Value: Int64): String", "INTTOSTR", nIntToStr, true},
         {"function StrToInt(const S: String): Integer", "STRTOINT", nStrToInt, true},
-        {"function StrToIntDef(const S: String; Default: Integer): Integer", "STRTOINTDEF", nStrToIntDef, true},
+        {"function StrToIntDef(const S: String; Default: Integer): Integer", "STRTOINTDEF", nStrToIntDef,
+         true},
         {"function StrToInt64(const S: String): Int64", "STRTOINT64", nStrToInt64, true},
         {"function StrToFloat(const S: String): Extended", "STRTOFLOAT", nStrToFloat, true},
         {"function FloatToStr(Value: Extended): String", "FLOATTOSTR", nFloatToStr, true},

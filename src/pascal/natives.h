@@ -19,7 +19,7 @@ struct NativeDef {
     const char* declaration; // "function IntToStr(Value: Int64): String"
     const char* name;        // upper case
     NativeFn fn;
-    bool system;             // declared in SYSTEM; otherwise only a fallback for host declarations
+    bool system; // declared in SYSTEM; otherwise only a fallback for host declarations
 };
 
 const std::vector<NativeDef>& nativeTable();

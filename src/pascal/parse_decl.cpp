@@ -2,7 +2,6 @@
 #include "pascal/codegen.h"
 #include "pascal/parser.h"
 #include "pascal/registration.h"
-
 #include "platform/text_encoding.h"
 
 #include <algorithm>
@@ -14,7 +13,8 @@ constexpr int kMaxTypeDepth = 64;
 constexpr std::uint64_t kMaxCells = std::uint64_t(1) << 22;
 } // namespace
 
-Parser::Parser(Environment& env, std::string_view text) : m_env(env), m_lex(text, env.names) {}
+Parser::Parser(Environment& env, std::string_view text) : m_env(env), m_lex(text, env.names)
+{}
 
 // --- tokens ---------------------------------------------------------------------------------------
 
@@ -56,18 +56,30 @@ bool Parser::acceptKeyword(NameId k)
 static const char* tokText(Tok t)
 {
     switch (t) {
-    case Tok::Semicolon: return ";";
-    case Tok::RParen: return ")";
-    case Tok::LParen: return "(";
-    case Tok::RBracket: return "]";
-    case Tok::LBracket: return "[";
-    case Tok::Assign: return ":=";
-    case Tok::Colon: return ":";
-    case Tok::Comma: return ",";
-    case Tok::Dot: return ".";
-    case Tok::DotDot: return "..";
-    case Tok::Eq: return "=";
-    default: return "?";
+    case Tok::Semicolon:
+        return ";";
+    case Tok::RParen:
+        return ")";
+    case Tok::LParen:
+        return "(";
+    case Tok::RBracket:
+        return "]";
+    case Tok::LBracket:
+        return "[";
+    case Tok::Assign:
+        return ":=";
+    case Tok::Colon:
+        return ":";
+    case Tok::Comma:
+        return ",";
+    case Tok::Dot:
+        return ".";
+    case Tok::DotDot:
+        return "..";
+    case Tok::Eq:
+        return "=";
+    default:
+        return "?";
     }
 }
 
@@ -148,21 +160,36 @@ void Parser::parseProgram(CodeGen& gen, std::vector<Diag>& diags, const CompileH
         progress();
         if (m_tok.kind == Tok::Ident) {
             switch (m_tok.name) {
-            case KW_USES: parseUses(); continue;
-            case KW_CONST: parseConstSection(true); continue;
-            case KW_TYPE: parseTypeSection(true); continue;
-            case KW_VAR: parseVarSection(true); continue;
+            case KW_USES:
+                parseUses();
+                continue;
+            case KW_CONST:
+                parseConstSection(true);
+                continue;
+            case KW_TYPE:
+                parseTypeSection(true);
+                continue;
+            case KW_VAR:
+                parseVarSection(true);
+                continue;
             case KW_PROCEDURE:
-            case KW_FUNCTION: parseRoutine(); continue;
-            case KW_LABEL: fail(MessageCode::NotSupported, "label");
+            case KW_FUNCTION:
+                parseRoutine();
+                continue;
+            case KW_LABEL:
+                fail(MessageCode::NotSupported, "label");
             case KW_CONSTRUCTOR:
             case KW_DESTRUCTOR:
             case KW_CLASS:
             case KW_OBJECT:
             case KW_INTERFACE:
-            case KW_IMPLEMENTATION: fail(MessageCode::NotSupported, "class");
-            case KW_BEGIN: parseMainBlock(); break;
-            default: fail(MessageCode::Expected, "BEGIN");
+            case KW_IMPLEMENTATION:
+                fail(MessageCode::NotSupported, "class");
+            case KW_BEGIN:
+                parseMainBlock();
+                break;
+            default:
+                fail(MessageCode::Expected, "BEGIN");
             }
             break;
         }
@@ -227,7 +254,10 @@ Expr* Parser::constExpr()
     return e;
 }
 
-Value Parser::constValue(Expr* e) { return m_consts[static_cast<std::size_t>(e->constIndex)]; }
+Value Parser::constValue(Expr* e)
+{
+    return m_consts[static_cast<std::size_t>(e->constIndex)];
+}
 
 void Parser::parseConstSection(bool global)
 {
@@ -554,7 +584,8 @@ void Parser::parseRoutine()
             else if (w == "stdcall" || w == "cdecl" || w == "register" || w == "pascal")
                 info.convention = w;
             else
-                failAt(externalPos, MessageCode::Custom, "Invalid external declaration: '" + externalText + "'");
+                failAt(externalPos, MessageCode::Custom,
+                       "Invalid external declaration: '" + externalText + "'");
             word.clear();
         };
         for (char c : rest) {
@@ -573,7 +604,8 @@ void Parser::parseRoutine()
             m_lex.position(namePos, row, col);
             ri.row = row;
             ri.col = col;
-            ExternalRequest req{ri, externalText, info.symbol, info.library, info.convention, info.delayLoad, {}};
+            ExternalRequest req{ri, externalText, info.symbol, info.library, info.convention, info.delayLoad,
+                                {}};
             if (!(*m_hooks.external)(req)) {
                 if (!req.error.empty())
                     failAt(namePos, MessageCode::Custom, req.error);
@@ -840,8 +872,8 @@ const Type* Parser::makeSubrange(NameId name, Expr* low)
     std::int64_t lo = constValue(low).rawInt(), hi = constValue(high).rawInt();
     if (lo > hi)
         failAt(pos, MessageCode::Custom, "Low bound exceeds high bound");
-    Type* t = m_env.newType(base->kind, name == kNoName ? std::to_string(lo) + ".." + std::to_string(hi)
-                                                        : spell(name));
+    Type* t = m_env.newType(base->kind,
+                            name == kNoName ? std::to_string(lo) + ".." + std::to_string(hi) : spell(name));
     t->ik = base->ik;
     if (base->kind == TK::Integer) {
         // the storage of a subrange is the smallest integer that holds it

@@ -4,25 +4,41 @@
 namespace pascal {
 
 namespace {
-Expr* checkReadable(Expr* e, Parser*) { return e; }
+Expr* checkReadable(Expr* e, Parser*)
+{
+    return e;
+}
 } // namespace
 
 static bool isRelational(const Token& t, BinOp& op)
 {
     switch (t.kind) {
-    case Tok::Eq: op = BinOp::Eq; return true;
-    case Tok::Ne: op = BinOp::Ne; return true;
-    case Tok::Lt: op = BinOp::Lt; return true;
-    case Tok::Le: op = BinOp::Le; return true;
-    case Tok::Gt: op = BinOp::Gt; return true;
-    case Tok::Ge: op = BinOp::Ge; return true;
+    case Tok::Eq:
+        op = BinOp::Eq;
+        return true;
+    case Tok::Ne:
+        op = BinOp::Ne;
+        return true;
+    case Tok::Lt:
+        op = BinOp::Lt;
+        return true;
+    case Tok::Le:
+        op = BinOp::Le;
+        return true;
+    case Tok::Gt:
+        op = BinOp::Gt;
+        return true;
+    case Tok::Ge:
+        op = BinOp::Ge;
+        return true;
     case Tok::Ident:
         if (t.name == KW_IN) {
             op = BinOp::In;
             return true;
         }
         return false;
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -148,7 +164,8 @@ Expr* Parser::parseFactor()
             return checkReadable(parseSelectors(e, false), this);
         return e;
     }
-    case Tok::LBracket: return parseSetConstructor();
+    case Tok::LBracket:
+        return parseSetConstructor();
     case Tok::Minus:
     case Tok::Plus: {
         bool neg = m_tok.is(Tok::Minus);
@@ -182,8 +199,10 @@ Expr* Parser::parseFactor()
         if (NameTable::isKeyword(m_tok.name))
             fail(MessageCode::Custom, "Expression expected");
         return checkReadable(parseDesignator(false), this);
-    case Tok::Eof: fail(MessageCode::UnexpectedEndOfFile);
-    default: fail(MessageCode::Custom, "Expression expected");
+    case Tok::Eof:
+        fail(MessageCode::UnexpectedEndOfFile);
+    default:
+        fail(MessageCode::Custom, "Expression expected");
     }
 }
 
@@ -327,8 +346,11 @@ Expr* Parser::parseIdentifier(bool statement, bool addressOf)
         fail(MessageCode::UnknownIdentifier, std::string(m_lex.text().substr(m_tok.offset, m_tok.length)));
     advance();
     switch (sym->kind) {
-    case SymKind::Var: return makeVar(sym, pos);
-    case SymKind::Const: sym->used = true; return makeConst(sym->type, sym->value, pos);
+    case SymKind::Var:
+        return makeVar(sym, pos);
+    case SymKind::Const:
+        sym->used = true;
+        return makeConst(sym->type, sym->value, pos);
     case SymKind::Type: {
         const Type* t = sym->type;
         if (m_tok.is(Tok::LParen))
@@ -361,7 +383,8 @@ Expr* Parser::parseIdentifier(bool statement, bool addressOf)
             return makeVar(m_ctx->result, pos);
         return parseCallArgs(r, pos, statement);
     }
-    case SymKind::Intrinsic: return parseIntrinsic(static_cast<Intrinsic>(sym->index), pos, statement);
+    case SymKind::Intrinsic:
+        return parseIntrinsic(static_cast<Intrinsic>(sym->index), pos, statement);
     }
     fail(MessageCode::UnknownIdentifier, spell(n));
 }
@@ -458,7 +481,8 @@ Expr* Parser::parseCallArgs(Routine* r, std::uint32_t pos, bool statement)
     return e;
 }
 
-Expr* Parser::parseMemberAccess(Expr* obj, const ClassInfo* cls, NameId name, std::uint32_t pos, bool statement)
+Expr* Parser::parseMemberAccess(Expr* obj, const ClassInfo* cls, NameId name, std::uint32_t pos,
+                                bool statement)
 {
     (void)statement;
     const Member* m = cls->find(name);
@@ -510,7 +534,8 @@ Expr* Parser::parseSelectors(Expr* e, bool statement)
         std::uint32_t pos = m_tok.offset;
         auto readable = [&](Expr* x) {
             if (x->kind == EK::Prop && x->member->access == PropertyAccess::WriteOnly)
-                failAt(static_cast<std::uint32_t>(x->imm), MessageCode::PropertyWriteOnly, spell(x->member->name));
+                failAt(static_cast<std::uint32_t>(x->imm), MessageCode::PropertyWriteOnly,
+                       spell(x->member->name));
         };
         if (m_tok.is(Tok::Dot)) {
             readable(e);
@@ -577,7 +602,8 @@ Expr* Parser::parseSelectors(Expr* e, bool statement)
                 Expr* x = nullptr;
                 if (t->kind == TK::Array) {
                     x = newExpr(EK::Index, t->elem, pos);
-                    x->b = convert(ix, t->indexType->kind == TK::Integer ? m_env.tInt64 : t->indexType, ix->pos);
+                    x->b =
+                        convert(ix, t->indexType->kind == TK::Integer ? m_env.tInt64 : t->indexType, ix->pos);
                     x->imm = t->low;
                     if (ix->kind == EK::Const) {
                         std::int64_t v = constValue(ix).rawInt();
@@ -676,7 +702,9 @@ Expr* Parser::parseTypecast(const Type* to, std::uint32_t pos)
             r = convert(e, to, pos);
         }
         break;
-    default: r = tryConvert(e, to); break;
+    default:
+        r = tryConvert(e, to);
+        break;
     }
     if (!r)
         failAt(pos, MessageCode::TypeMismatch);

@@ -11,7 +11,10 @@ Stmt* Parser::newStmt(SK kind, std::uint32_t pos)
     return s;
 }
 
-bool Parser::endsFlow(const Stmt* s) const { return s && s->kind == SK::Exit; }
+bool Parser::endsFlow(const Stmt* s) const
+{
+    return s && s->kind == SK::Exit;
+}
 
 Stmt* Parser::parseStatement()
 {
@@ -21,16 +24,26 @@ Stmt* Parser::parseStatement()
     switch (m_tok.kind) {
     case Tok::Ident:
         switch (m_tok.name) {
-        case KW_BEGIN: return parseCompound();
-        case KW_IF: return parseIf();
-        case KW_WHILE: return parseWhile();
-        case KW_REPEAT: return parseRepeat();
-        case KW_FOR: return parseFor();
-        case KW_CASE: return parseCase();
-        case KW_TRY: return parseTry();
-        case KW_WITH: return parseWith();
-        case KW_GOTO: fail(MessageCode::NotSupported, "goto");
-        case KW_INHERITED: fail(MessageCode::NotSupported, "inherited");
+        case KW_BEGIN:
+            return parseCompound();
+        case KW_IF:
+            return parseIf();
+        case KW_WHILE:
+            return parseWhile();
+        case KW_REPEAT:
+            return parseRepeat();
+        case KW_FOR:
+            return parseFor();
+        case KW_CASE:
+            return parseCase();
+        case KW_TRY:
+            return parseTry();
+        case KW_WITH:
+            return parseWith();
+        case KW_GOTO:
+            fail(MessageCode::NotSupported, "goto");
+        case KW_INHERITED:
+            fail(MessageCode::NotSupported, "inherited");
         case KW_RAISE:
             advance();
             if (m_ctx && m_ctx->exceptDepth > 0 &&
@@ -41,19 +54,23 @@ Stmt* Parser::parseStatement()
         case KW_ELSE:
         case KW_UNTIL:
         case KW_EXCEPT:
-        case KW_FINALLY: return newStmt(SK::Empty, pos);
+        case KW_FINALLY:
+            return newStmt(SK::Empty, pos);
         default:
             if (NameTable::isKeyword(m_tok.name))
                 fail(MessageCode::IdentifierExpected);
             return parseSimpleStatement();
         }
-    case Tok::Semicolon: return newStmt(SK::Empty, pos);
+    case Tok::Semicolon:
+        return newStmt(SK::Empty, pos);
     case Tok::Int:
         if (peek().is(Tok::Colon))
             fail(MessageCode::NotSupported, "label");
         fail(MessageCode::IdentifierExpected);
-    case Tok::Eof: fail(MessageCode::UnexpectedEndOfFile);
-    default: fail(MessageCode::IdentifierExpected);
+    case Tok::Eof:
+        fail(MessageCode::UnexpectedEndOfFile);
+    default:
+        fail(MessageCode::IdentifierExpected);
     }
 }
 
@@ -303,7 +320,8 @@ Stmt* Parser::makeAssign(Expr* target, Expr* value, std::uint32_t pos)
 {
     if (target->kind == EK::Prop) {
         if (target->member->access == PropertyAccess::ReadOnly)
-            failAt(static_cast<std::uint32_t>(target->imm), MessageCode::PropertyReadOnly, spell(target->member->name));
+            failAt(static_cast<std::uint32_t>(target->imm), MessageCode::PropertyReadOnly,
+                   spell(target->member->name));
     } else {
         if (!isLvalue(target))
             failAt(target->pos, MessageCode::VariableExpected);
@@ -358,10 +376,11 @@ Stmt* Parser::parseSimpleStatement()
         s->a = e;
         return s;
     }
-    default: break;
+    default:
+        break;
     }
-    if (e->type->kind == TK::Proc && (e->kind == EK::Var || e->kind == EK::Prop || e->kind == EK::Field ||
-                                      e->kind == EK::Index)) {
+    if (e->type->kind == TK::Proc &&
+        (e->kind == EK::Var || e->kind == EK::Prop || e->kind == EK::Field || e->kind == EK::Index)) {
         if (!e->type->sig.params.empty())
             failAt(pos, MessageCode::InvalidNumberOfParameters);
         Expr* x = newExpr(EK::ProcCall, e->type->sig.result ? e->type->sig.result : m_env.tVoid, pos);

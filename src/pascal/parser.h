@@ -146,7 +146,7 @@ private:
     Expr* makeConst(const Type* type, Value v, std::uint32_t pos);
     Expr* makeVar(Symbol* s, std::uint32_t pos);
     Expr* convert(Expr* e, const Type* to, std::uint32_t pos); // implicit; throws Type mismatch
-    Expr* tryConvert(Expr* e, const Type* to);                   // nullptr when not assignable
+    Expr* tryConvert(Expr* e, const Type* to);                 // nullptr when not assignable
     Expr* toBoolean(Expr* e);
     Expr* binary(BinOp op, Expr* l, Expr* r, std::uint32_t pos, bool shortCircuit);
     Expr* unary(UnOp op, Expr* e, std::uint32_t pos);

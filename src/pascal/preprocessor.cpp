@@ -14,8 +14,7 @@ PreprocessError::PreprocessError(const std::string& message, std::string module,
                                  PreprocessResult partial)
     : platform::Error(message), m_module(std::move(module)), m_row(row), m_col(col),
       m_partial(std::move(partial))
-{
-}
+{}
 
 namespace {
 

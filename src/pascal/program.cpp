@@ -13,7 +13,7 @@ namespace pascal {
 const OpInfo& opInfo(std::uint16_t op)
 {
     static const OpInfo table[] = {
-#define PASCAL_OP_INFO(name, a, b, c, d)                                                                 \
+#define PASCAL_OP_INFO(name, a, b, c, d)                                                                     \
     {#name, OperandKind::a, OperandKind::b, OperandKind::c, OperandKind::d},
         PASCAL_OPCODES(PASCAL_OP_INFO)
 #undef PASCAL_OP_INFO
@@ -58,14 +58,22 @@ std::string Program::listing() const
             const Instr& in = code[pc];
             const OpInfo& info = opInfo(in.op);
             out += "  " + std::to_string(pc) + ": " + info.name;
-            if (info.a != OperandKind::N)
-                out += " " + std::to_string(in.a);
-            if (info.b != OperandKind::N)
-                out += " " + std::to_string(in.b);
-            if (info.c != OperandKind::N)
-                out += " " + std::to_string(in.c);
-            if (info.d != OperandKind::N)
-                out += " " + std::to_string(in.d);
+            if (info.a != OperandKind::N) {
+                out += ' ';
+                out += std::to_string(in.a);
+            }
+            if (info.b != OperandKind::N) {
+                out += ' ';
+                out += std::to_string(in.b);
+            }
+            if (info.c != OperandKind::N) {
+                out += ' ';
+                out += std::to_string(in.c);
+            }
+            if (info.d != OperandKind::N) {
+                out += ' ';
+                out += std::to_string(in.d);
+            }
             out += "\n";
         }
     }
@@ -114,13 +122,17 @@ public:
         case Tag::Bool:
         case Tag::Int:
         case Tag::Proc:
-        case Tag::Pointer: s(v.rawInt()); break;
+        case Tag::Pointer:
+            s(v.rawInt());
+            break;
         case Tag::Float: {
             double f = v.rawFloat();
             raw(&f, 8);
             break;
         }
-        case Tag::Str: str(v.str()); break;
+        case Tag::Str:
+            str(v.str());
+            break;
         case Tag::Set:
             if (v.rawSet()) {
                 out += '\1';
@@ -135,7 +147,8 @@ public:
             for (std::size_t i = 0; i < v.length(); ++i)
                 value(v.element(i));
             break;
-        default: break;
+        default:
+            break;
         }
     }
 };
@@ -211,18 +224,27 @@ public:
         auto tag = static_cast<Tag>(byte());
         Value v;
         switch (tag) {
-        case Tag::Empty: return v;
-        case Tag::Null: return Value::null();
-        case Tag::Bool: return Value::boolean(s() != 0);
-        case Tag::Int: return Value::integer(s());
-        case Tag::Proc: v.setTagged(Tag::Proc, s()); return v;
-        case Tag::Pointer: v.setTagged(Tag::Pointer, s()); return v;
+        case Tag::Empty:
+            return v;
+        case Tag::Null:
+            return Value::null();
+        case Tag::Bool:
+            return Value::boolean(s() != 0);
+        case Tag::Int:
+            return Value::integer(s());
+        case Tag::Proc:
+            v.setTagged(Tag::Proc, s());
+            return v;
+        case Tag::Pointer:
+            v.setTagged(Tag::Pointer, s());
+            return v;
         case Tag::Float: {
             double f;
             raw(&f, 8);
             return Value::real(f);
         }
-        case Tag::Str: return Value::string(str());
+        case Tag::Str:
+            return Value::string(str());
         case Tag::Set: {
             if (!byte()) {
                 v.adoptSet(nullptr);
@@ -249,8 +271,10 @@ public:
             }
             return v;
         }
-        case Tag::Object: return Value::nilObject();
-        default: bad();
+        case Tag::Object:
+            return Value::nilObject();
+        default:
+            bad();
         }
     }
     bool atEnd() const { return m_p == m_b.size(); }
@@ -619,32 +643,63 @@ void verifyProgram(const Program& p)
             slot(info.c, in.c);
             bool ok = true;
             switch (info.d) {
-            case OperandKind::K: ok = inRange(in.d, p.constants.size()); break;
-            case OperandKind::J: ok = in.d >= static_cast<std::int64_t>(rc.entry) && in.d < static_cast<std::int64_t>(rc.end); break;
-            case OperandKind::R: ok = inRange(in.d, p.routines.size()); break;
-            case OperandKind::H: ok = inRange(in.d, p.imports.size()); break;
-            case OperandKind::G: ok = inRange(in.d, p.globalTypes.size()); break;
-            case OperandKind::T: ok = inRange(in.d, nt); break;
-            case OperandKind::E: ok = inRange(in.d, p.externals.size()); break;
-            case OperandKind::C: ok = inRange(in.d, p.classes.size()); break;
-            default: break;
+            case OperandKind::K:
+                ok = inRange(in.d, p.constants.size());
+                break;
+            case OperandKind::J:
+                ok = in.d >= static_cast<std::int64_t>(rc.entry) && in.d < static_cast<std::int64_t>(rc.end);
+                break;
+            case OperandKind::R:
+                ok = inRange(in.d, p.routines.size());
+                break;
+            case OperandKind::H:
+                ok = inRange(in.d, p.imports.size());
+                break;
+            case OperandKind::G:
+                ok = inRange(in.d, p.globalTypes.size());
+                break;
+            case OperandKind::T:
+                ok = inRange(in.d, nt);
+                break;
+            case OperandKind::E:
+                ok = inRange(in.d, p.externals.size());
+                break;
+            case OperandKind::C:
+                ok = inRange(in.d, p.classes.size());
+                break;
+            default:
+                break;
             }
             if (!ok)
                 bad(std::string("operand of ") + info.name);
             // argument blocks stay inside the frame
             std::size_t fs = rc.frameSize;
             switch (in.op) {
-            case OP_MKARR: ok = static_cast<std::size_t>(in.b) + in.c <= fs; break;
+            case OP_MKARR:
+                ok = static_cast<std::size_t>(in.b) + in.c <= fs;
+                break;
             case OP_CALLH:
             case OP_CALLN:
             case OP_CALLX:
             case OP_CALLP:
-            case OP_CTOR: ok = static_cast<std::size_t>(in.a) + in.b < fs + 1 && (in.op != OP_CTOR || in.c < p.classes.size()); break;
-            case OP_CALLM: ok = static_cast<std::size_t>(in.a) + in.b + 1 <= fs; break;
-            case OP_PGET: ok = static_cast<std::size_t>(in.b) + in.c + 1 <= fs; break;
-            case OP_PSET: ok = in.b >= 1 && static_cast<std::size_t>(in.a) + in.b <= fs; break;
-            case OP_NARROW: ok = in.d == 255 || (in.d >= 0 && in.d <= 6); break;
-            default: break;
+            case OP_CTOR:
+                ok = static_cast<std::size_t>(in.a) + in.b < fs + 1 &&
+                     (in.op != OP_CTOR || in.c < p.classes.size());
+                break;
+            case OP_CALLM:
+                ok = static_cast<std::size_t>(in.a) + in.b + 1 <= fs;
+                break;
+            case OP_PGET:
+                ok = static_cast<std::size_t>(in.b) + in.c + 1 <= fs;
+                break;
+            case OP_PSET:
+                ok = in.b >= 1 && static_cast<std::size_t>(in.a) + in.b <= fs;
+                break;
+            case OP_NARROW:
+                ok = in.d == 255 || (in.d >= 0 && in.d <= 6);
+                break;
+            default:
+                break;
             }
             if (!ok)
                 bad(std::string("operands of ") + info.name);

@@ -27,14 +27,27 @@ static_assert(sizeof(Instr) == 12, "instructions are 12 bytes");
 
 // Kinds of run-time types; a type gives the default value of a slot and the conversions of Variants.
 enum class RtKind : std::uint8_t {
-    Integer, Char, Bool, Enum, Float, String, Variant, Pointer, Set, Array, DynArray, Record, Proc, Object,
+    Integer,
+    Char,
+    Bool,
+    Enum,
+    Float,
+    String,
+    Variant,
+    Pointer,
+    Set,
+    Array,
+    DynArray,
+    Record,
+    Proc,
+    Object,
 };
 
 struct RtType {
     RtKind kind = RtKind::Integer;
-    std::uint8_t intKind = 4;     // IntKind of integers
-    std::int32_t elem = -1;       // Array, DynArray: element type
-    std::uint32_t length = 0;     // Array: element count
+    std::uint8_t intKind = 4;         // IntKind of integers
+    std::int32_t elem = -1;           // Array, DynArray: element type
+    std::uint32_t length = 0;         // Array: element count
     std::vector<std::int32_t> fields; // Record: field types
     std::string name;
 };
@@ -46,10 +59,10 @@ struct ParamInfo {
 };
 
 struct RoutineCode {
-    std::string name;     // as declared; "" for the main block
+    std::string name;                 // as declared; "" for the main block
     std::uint32_t entry = 0, end = 0; // code range
     std::uint16_t frameSize = 0;
-    std::int32_t resultSlot = -1;     // -1 for procedures
+    std::int32_t resultSlot = -1; // -1 for procedures
     std::int32_t resultType = -1;
     std::vector<ParamInfo> params;
     std::vector<std::pair<std::uint16_t, std::int32_t>> init; // slot, run-time type
@@ -59,9 +72,9 @@ enum class ImportKind : std::uint8_t { Routine, Method, Constructor, PropGet, Pr
 
 struct Import {
     ImportKind kind = ImportKind::Routine;
-    std::string className;  // declaring class for members ("TCONTROL")
-    std::string name;       // routine or member name as declared
-    std::uint16_t argCount = 0; // arguments after self
+    std::string className;           // declaring class for members ("TCONTROL")
+    std::string name;                // routine or member name as declared
+    std::uint16_t argCount = 0;      // arguments after self
     std::vector<std::uint8_t> modes; // ParamMode per argument
     std::vector<std::int32_t> argTypes;
     std::int32_t resultType = -1;

@@ -4,7 +4,6 @@
 
 #include "pascal/environment.h"
 #include "pascal/parser.h"
-
 #include "platform/text_encoding.h"
 
 namespace pascal {
@@ -22,8 +21,8 @@ std::string trimmed(std::string_view s)
 
 [[noreturn]] void fail(const std::string& what, std::string_view decl, const CompileError& e)
 {
-    throw RegistrationError("Unable to register " + what + " '" + trimmed(decl) + "': " +
-                            messageText(e.code, e.param));
+    throw RegistrationError("Unable to register " + what + " '" + trimmed(decl) +
+                            "': " + messageText(e.code, e.param));
 }
 
 NameId checkedName(Environment& env, std::string_view name, const char* what)
@@ -33,10 +32,12 @@ NameId checkedName(Environment& env, std::string_view name, const char* what)
     for (char c : n)
         ok = ok && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_');
     if (!ok)
-        throw RegistrationError(std::string("Unable to register ") + what + " '" + n + "': Identifier expected");
+        throw RegistrationError(std::string("Unable to register ") + what + " '" + n +
+                                "': Identifier expected");
     NameId id = env.names.intern(n);
     if (NameTable::isKeyword(id))
-        throw RegistrationError(std::string("Unable to register ") + what + " '" + n + "': Identifier expected");
+        throw RegistrationError(std::string("Unable to register ") + what + " '" + n +
+                                "': Identifier expected");
     return id;
 }
 
@@ -112,7 +113,8 @@ void Registrar::addTypedConstant(std::string_view name, std::string_view typeNam
         else
             v = Value::string(std::get<std::string>(value));
         break;
-    default: ok = false;
+    default:
+        ok = false;
     }
     if (!ok)
         throw RegistrationError("Unable to register constant '" + trimmed(name) + "': Type mismatch");
@@ -215,11 +217,17 @@ void Registrar::addVariable(std::string_view name, std::string_view typeName)
     s->exported = true;
 }
 
-bool Registrar::hasType(std::string_view name) const { return findType(*m_env, name) != nullptr; }
+bool Registrar::hasType(std::string_view name) const
+{
+    return findType(*m_env, name) != nullptr;
+}
 
 // --- classes --------------------------------------------------------------------------------------
 
-static ClassInfo* classAt(Environment* env, int index) { return env->classAt(index); }
+static ClassInfo* classAt(Environment* env, int index)
+{
+    return env->classAt(index);
+}
 
 std::string ClassDecl::name() const
 {

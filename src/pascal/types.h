@@ -14,13 +14,13 @@
 namespace pascal {
 
 enum class TK : std::uint8_t {
-    Void,      // no value (procedure results)
-    Integer,   // also subranges of integers
-    Char,      // also subranges of characters
-    Bool,      // Boolean, LongBool
-    Enum,      // also subranges of enumerations
+    Void,    // no value (procedure results)
+    Integer, // also subranges of integers
+    Char,    // also subranges of characters
+    Bool,    // Boolean, LongBool
+    Enum,    // also subranges of enumerations
     Float,
-    String,    // every string type and PChar
+    String, // every string type and PChar
     Variant,
     Pointer,
     Set,
@@ -28,11 +28,11 @@ enum class TK : std::uint8_t {
     DynArray,  // array of T
     OpenArray, // parameter `array of T` / `array of const`
     Record,
-    Proc,      // procedure / function types, `of object` or not
-    Class,     // host classes
-    Nil,       // the type of nil
-    ClassRef,  // a class name used as a value (TButton.Create, TButton(X))
-    TypeName,  // a type named as an argument (SizeOf(Integer), Low(TEnum))
+    Proc,     // procedure / function types, `of object` or not
+    Class,    // host classes
+    Nil,      // the type of nil
+    ClassRef, // a class name used as a value (TButton.Create, TButton(X))
+    TypeName, // a type named as an argument (SizeOf(Integer), Low(TEnum))
 };
 
 enum class IntKind : std::uint8_t { S8, U8, S16, U16, S32, U32, S64 };
@@ -63,10 +63,10 @@ struct Type {
     IntKind ik = IntKind::S32;
     FloatKind fk = FloatKind::Double;
     bool longBool = false;
-    bool arrayOfConst = false; // OpenArray of const / of Variant
-    std::string name;          // the declared name, or a text for anonymous types
-    std::int64_t low = 0, high = 0; // ordinal range, static array bounds
-    const Type* elem = nullptr;     // set element, array element
+    bool arrayOfConst = false;       // OpenArray of const / of Variant
+    std::string name;                // the declared name, or a text for anonymous types
+    std::int64_t low = 0, high = 0;  // ordinal range, static array bounds
+    const Type* elem = nullptr;      // set element, array element
     const Type* indexType = nullptr; // static array index
     const Type* ordBase = nullptr;   // enumerations: the enumeration of a subrange (itself otherwise)
     std::vector<NameId> enumNames;   // Enum (on the enumeration itself)
@@ -158,7 +158,7 @@ struct Routine {
     NameId name = kNoName;
     Signature sig;
     RoutineKind kind = RoutineKind::Script;
-    int id = -1;         // program routine / import / native / external index
+    int id = -1;          // program routine / import / native / external index
     bool defined = false; // script routines: body seen
     bool forward = false;
     std::uint32_t pos = 0;
@@ -173,8 +173,8 @@ struct Symbol {
     VarKind vk = VarKind::Global;
     NameId name = kNoName;
     const Type* type = nullptr;
-    Value value;               // Const
-    int index = -1;            // global index, slot, intrinsic id
+    Value value;    // Const
+    int index = -1; // global index, slot, intrinsic id
     Routine* routine = nullptr;
     std::uint32_t pos = 0;
     bool used = false;
@@ -183,8 +183,26 @@ struct Symbol {
 };
 
 enum class Intrinsic : int {
-    Length, SetLength, Inc, Dec, Succ, Pred, Low, High, Ord, Chr, Abs, Sqr, SizeOf, Assigned, Exit,
-    Break, Continue, Random, GetArrayLength, SetArrayLength,
+    Length,
+    SetLength,
+    Inc,
+    Dec,
+    Succ,
+    Pred,
+    Low,
+    High,
+    Ord,
+    Chr,
+    Abs,
+    Sqr,
+    SizeOf,
+    Assigned,
+    Exit,
+    Break,
+    Continue,
+    Random,
+    GetArrayLength,
+    SetArrayLength,
 };
 
 } // namespace pascal

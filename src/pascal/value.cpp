@@ -47,7 +47,10 @@ StrRep* makeStr(std::string_view text)
     return s;
 }
 
-void freeStr(StrRep* s) { std::free(s); }
+void freeStr(StrRep* s)
+{
+    std::free(s);
+}
 
 SetRep* newSet()
 {
@@ -57,7 +60,10 @@ SetRep* newSet()
     return s;
 }
 
-void freeSet(SetRep* s) { std::free(s); }
+void freeSet(SetRep* s)
+{
+    std::free(s);
+}
 
 ArrRep* newArr(std::size_t len)
 {
@@ -164,7 +170,10 @@ void appendStr(Value& v, std::string_view text)
     s->data()[need] = '\0';
 }
 
-void appendChar(Value& v, char c) { appendStr(v, std::string_view(&c, 1)); }
+void appendChar(Value& v, char c)
+{
+    appendStr(v, std::string_view(&c, 1));
+}
 
 ArrRep* uniqueArr(Value& v)
 {
@@ -229,7 +238,8 @@ void Value::retainPayload() const
         if (m_u.obj)
             m_u.obj->retain();
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -256,7 +266,8 @@ void Value::releasePayload()
         if (m_u.obj)
             m_u.obj->release();
         break;
-    default: break;
+    default:
+        break;
     }
     m_u.i = 0;
 }
@@ -273,7 +284,8 @@ std::int64_t Value::asInt() const
     switch (m_tag) {
     case Tag::Int:
     case Tag::Bool:
-    case Tag::Pointer: return m_u.i;
+    case Tag::Pointer:
+        return m_u.i;
     case Tag::Float: {
         double f = m_u.f;
         if (!(f > -9.2e18 && f < 9.2e18))
@@ -286,21 +298,25 @@ std::int64_t Value::asInt() const
         long long v = std::strtoll(s.c_str(), &end, 10);
         return end && *end == '\0' ? v : 0;
     }
-    default: return 0;
+    default:
+        return 0;
     }
 }
 
 double Value::asFloat() const
 {
     switch (m_tag) {
-    case Tag::Float: return m_u.f;
+    case Tag::Float:
+        return m_u.f;
     case Tag::Int:
-    case Tag::Bool: return static_cast<double>(m_u.i);
+    case Tag::Bool:
+        return static_cast<double>(m_u.i);
     case Tag::Str: {
         std::string s(str());
         return std::strtod(s.c_str(), nullptr);
     }
-    default: return 0;
+    default:
+        return 0;
     }
 }
 
@@ -308,11 +324,16 @@ bool Value::asBool() const
 {
     switch (m_tag) {
     case Tag::Bool:
-    case Tag::Int: return m_u.i != 0;
-    case Tag::Float: return m_u.f != 0;
-    case Tag::Str: return !str().empty();
-    case Tag::Object: return m_u.obj != nullptr;
-    default: return false;
+    case Tag::Int:
+        return m_u.i != 0;
+    case Tag::Float:
+        return m_u.f != 0;
+    case Tag::Str:
+        return !str().empty();
+    case Tag::Object:
+        return m_u.obj != nullptr;
+    default:
+        return false;
     }
 }
 
@@ -344,21 +365,30 @@ std::string formatFloat(double v)
 std::string Value::asString() const
 {
     switch (m_tag) {
-    case Tag::Str: return std::string(str());
-    case Tag::Int: return std::to_string(m_u.i);
-    case Tag::Bool: return m_u.i ? "True" : "False";
-    case Tag::Float: return formatFloat(m_u.f);
-    default: return {};
+    case Tag::Str:
+        return std::string(str());
+    case Tag::Int:
+        return std::to_string(m_u.i);
+    case Tag::Bool:
+        return m_u.i ? "True" : "False";
+    case Tag::Float:
+        return formatFloat(m_u.f);
+    default:
+        return {};
     }
 }
 
 std::size_t Value::length() const
 {
     switch (m_tag) {
-    case Tag::Str: return m_u.s ? m_u.s->len : 0;
-    case Tag::Array: return m_u.arr ? m_u.arr->len : 0;
-    case Tag::Record: return m_u.rec ? m_u.rec->n : 0;
-    default: return 0;
+    case Tag::Str:
+        return m_u.s ? m_u.s->len : 0;
+    case Tag::Array:
+        return m_u.arr ? m_u.arr->len : 0;
+    case Tag::Record:
+        return m_u.rec ? m_u.rec->n : 0;
+    default:
+        return 0;
     }
 }
 

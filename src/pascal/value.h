@@ -309,8 +309,8 @@ StrRep* makeStr(std::string_view s);
 void freeStr(StrRep* s);
 SetRep* newSet();
 void freeSet(SetRep* s);
-ArrRep* newArr(std::size_t len);          // elements Empty
-ArrRep* cloneArr(const ArrRep* a);        // shallow: elements retained
+ArrRep* newArr(std::size_t len);   // elements Empty
+ArrRep* cloneArr(const ArrRep* a); // shallow: elements retained
 void freeArr(ArrRep* a);
 RecRep* newRec(std::size_t n);
 RecRep* cloneRec(const RecRep* r);

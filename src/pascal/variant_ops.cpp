@@ -15,20 +15,29 @@ namespace pascal {
 std::string variantTypeName(const Value& v)
 {
     switch (v.tag()) {
-    case Tag::Empty: return "Empty";
-    case Tag::Null: return "Null";
-    case Tag::Bool: return "Boolean";
-    case Tag::Int: return "Int64";
-    case Tag::Float: return "Double";
-    case Tag::Str: return "String";
-    case Tag::Object: return "Dispatch";
-    default: return "Unknown";
+    case Tag::Empty:
+        return "Empty";
+    case Tag::Null:
+        return "Null";
+    case Tag::Bool:
+        return "Boolean";
+    case Tag::Int:
+        return "Int64";
+    case Tag::Float:
+        return "Double";
+    case Tag::Str:
+        return "String";
+    case Tag::Object:
+        return "Dispatch";
+    default:
+        return "Unknown";
     }
 }
 
 [[noreturn]] static void cannotConvert(const Value& v, const char* to)
 {
-    throw RuntimeError("Could not convert variant of type (" + variantTypeName(v) + ") into type (" + to + ")");
+    throw RuntimeError("Could not convert variant of type (" + variantTypeName(v) + ") into type (" + to +
+                       ")");
 }
 
 static bool parseNumber(std::string_view s, double& f, std::int64_t& i, bool& isInt)
@@ -71,17 +80,22 @@ struct Num {
 static Num toNum(const Value& v, const char* forType)
 {
     switch (v.tag()) {
-    case Tag::Empty: return {true, 0, 0};
-    case Tag::Bool: return {true, v.rawInt() ? -1 : 0, v.rawInt() ? -1.0 : 0.0};
-    case Tag::Int: return {true, v.rawInt(), static_cast<double>(v.rawInt())};
-    case Tag::Float: return {false, 0, v.rawFloat()};
+    case Tag::Empty:
+        return {true, 0, 0};
+    case Tag::Bool:
+        return {true, v.rawInt() ? -1 : 0, v.rawInt() ? -1.0 : 0.0};
+    case Tag::Int:
+        return {true, v.rawInt(), static_cast<double>(v.rawInt())};
+    case Tag::Float:
+        return {false, 0, v.rawFloat()};
     case Tag::Str: {
         Num n{};
         if (!parseNumber(v.str(), n.f, n.i, n.isInt))
             cannotConvert(v, forType);
         return n;
     }
-    default: cannotConvert(v, forType);
+    default:
+        cannotConvert(v, forType);
     }
 }
 
@@ -112,12 +126,18 @@ Value variantBinary(int opCode, const Value& a, const Value& b)
         if (compare) {
             int c = compareBytes(a.str(), b.str());
             switch (op) {
-            case BinOp::Eq: return Value::boolean(c == 0);
-            case BinOp::Ne: return Value::boolean(c != 0);
-            case BinOp::Lt: return Value::boolean(c < 0);
-            case BinOp::Le: return Value::boolean(c <= 0);
-            case BinOp::Gt: return Value::boolean(c > 0);
-            default: return Value::boolean(c >= 0);
+            case BinOp::Eq:
+                return Value::boolean(c == 0);
+            case BinOp::Ne:
+                return Value::boolean(c != 0);
+            case BinOp::Lt:
+                return Value::boolean(c < 0);
+            case BinOp::Le:
+                return Value::boolean(c <= 0);
+            case BinOp::Gt:
+                return Value::boolean(c > 0);
+            default:
+                return Value::boolean(c >= 0);
             }
         }
     }
@@ -137,9 +157,12 @@ Value variantBinary(int opCode, const Value& a, const Value& b)
     bool ints = x.isInt && y.isInt;
     auto ux = static_cast<std::uint64_t>(x.i), uy = static_cast<std::uint64_t>(y.i);
     switch (op) {
-    case BinOp::Add: return ints ? Value::integer(static_cast<std::int64_t>(ux + uy)) : Value::real(x.f + y.f);
-    case BinOp::Sub: return ints ? Value::integer(static_cast<std::int64_t>(ux - uy)) : Value::real(x.f - y.f);
-    case BinOp::Mul: return ints ? Value::integer(static_cast<std::int64_t>(ux * uy)) : Value::real(x.f * y.f);
+    case BinOp::Add:
+        return ints ? Value::integer(static_cast<std::int64_t>(ux + uy)) : Value::real(x.f + y.f);
+    case BinOp::Sub:
+        return ints ? Value::integer(static_cast<std::int64_t>(ux - uy)) : Value::real(x.f - y.f);
+    case BinOp::Mul:
+        return ints ? Value::integer(static_cast<std::int64_t>(ux * uy)) : Value::real(x.f * y.f);
     case BinOp::FDiv:
         if (y.f == 0)
             throw RuntimeError("Division by zero");
@@ -151,7 +174,8 @@ Value variantBinary(int opCode, const Value& a, const Value& b)
         if (q == 0)
             throw RuntimeError("Division by zero");
         if (q == -1)
-            return Value::integer(op == BinOp::Mod ? 0 : static_cast<std::int64_t>(0 - static_cast<std::uint64_t>(p)));
+            return Value::integer(
+                op == BinOp::Mod ? 0 : static_cast<std::int64_t>(0 - static_cast<std::uint64_t>(p)));
         return Value::integer(op == BinOp::IDiv ? p / q : p % q);
     }
     case BinOp::And:
@@ -162,20 +186,32 @@ Value variantBinary(int opCode, const Value& a, const Value& b)
         if (!ints)
             throw RuntimeError("Invalid variant operation");
         switch (op) {
-        case BinOp::And: return Value::integer(x.i & y.i);
-        case BinOp::Or: return Value::integer(x.i | y.i);
-        case BinOp::Xor: return Value::integer(x.i ^ y.i);
-        case BinOp::Shl: return Value::integer(static_cast<std::int64_t>(ux << (uy & 63)));
-        default: return Value::integer(static_cast<std::int64_t>(ux >> (uy & 63)));
+        case BinOp::And:
+            return Value::integer(x.i & y.i);
+        case BinOp::Or:
+            return Value::integer(x.i | y.i);
+        case BinOp::Xor:
+            return Value::integer(x.i ^ y.i);
+        case BinOp::Shl:
+            return Value::integer(static_cast<std::int64_t>(ux << (uy & 63)));
+        default:
+            return Value::integer(static_cast<std::int64_t>(ux >> (uy & 63)));
         }
     }
-    case BinOp::Eq: return Value::boolean(ints ? x.i == y.i : x.f == y.f);
-    case BinOp::Ne: return Value::boolean(ints ? x.i != y.i : x.f != y.f);
-    case BinOp::Lt: return Value::boolean(ints ? x.i < y.i : x.f < y.f);
-    case BinOp::Le: return Value::boolean(ints ? x.i <= y.i : x.f <= y.f);
-    case BinOp::Gt: return Value::boolean(ints ? x.i > y.i : x.f > y.f);
-    case BinOp::Ge: return Value::boolean(ints ? x.i >= y.i : x.f >= y.f);
-    default: throw RuntimeError("Invalid variant operation");
+    case BinOp::Eq:
+        return Value::boolean(ints ? x.i == y.i : x.f == y.f);
+    case BinOp::Ne:
+        return Value::boolean(ints ? x.i != y.i : x.f != y.f);
+    case BinOp::Lt:
+        return Value::boolean(ints ? x.i < y.i : x.f < y.f);
+    case BinOp::Le:
+        return Value::boolean(ints ? x.i <= y.i : x.f <= y.f);
+    case BinOp::Gt:
+        return Value::boolean(ints ? x.i > y.i : x.f > y.f);
+    case BinOp::Ge:
+        return Value::boolean(ints ? x.i >= y.i : x.f >= y.f);
+    default:
+        throw RuntimeError("Invalid variant operation");
     }
 }
 
@@ -187,7 +223,8 @@ Value variantUnary(bool negate, const Value& a)
         return Value::boolean(a.rawInt() == 0);
     Num x = toNum(a, "Double");
     if (negate)
-        return x.isInt ? Value::integer(static_cast<std::int64_t>(0 - static_cast<std::uint64_t>(x.i))) : Value::real(-x.f);
+        return x.isInt ? Value::integer(static_cast<std::int64_t>(0 - static_cast<std::uint64_t>(x.i)))
+                       : Value::real(-x.f);
     if (!x.isInt)
         throw RuntimeError("Invalid variant operation");
     return Value::integer(~x.i);
@@ -248,8 +285,10 @@ void fromVariant(Value& v, const RtType& t)
             cannotConvert(v, "String");
         v = Value::string(v.asString());
         return;
-    case RtKind::Variant: return;
-    default: cannotConvert(v, t.name.c_str());
+    case RtKind::Variant:
+        return;
+    default:
+        cannotConvert(v, t.name.c_str());
     }
 }
 

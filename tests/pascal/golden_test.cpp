@@ -13,11 +13,10 @@
 #include "pascal/interpreter.h"
 #include "pascal/program.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 
 namespace fs = std::filesystem;

@@ -3,7 +3,6 @@
 #include "pascal/interpreter.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace {
@@ -78,10 +77,13 @@ struct Host {
                        {});
         b.bindProperty(
             "TButton", "Caption",
-            [](pascal::HostCall& c) { c.result = pascal::Value::string(static_cast<Button*>(c.object())->caption); },
+            [](pascal::HostCall& c) {
+                c.result = pascal::Value::string(static_cast<Button*>(c.object())->caption);
+            },
             [](pascal::HostCall& c) { static_cast<Button*>(c.object())->caption = c.arg(0).str(); });
         b.bindProperty(
-            "TButton", "OnClick", [](pascal::HostCall& c) { c.result = static_cast<Button*>(c.object())->onClick; },
+            "TButton", "OnClick",
+            [](pascal::HostCall& c) { c.result = static_cast<Button*>(c.object())->onClick; },
             [](pascal::HostCall& c) { static_cast<Button*>(c.object())->onClick = c.arg(0); });
     }
 };
@@ -171,8 +173,9 @@ TEST(HostBinding, FailuresCarryThePosition)
 
 TEST(HostBinding, HostErrorsAreCaughtByTheScript)
 {
-    auto program = build("var L: TStringList;\nbegin\n  L := TStringList.Create;\n"
-                         "  try Writeln(L[3]); except Writeln('handled: ' + GetExceptionMessage); end;\nend.");
+    auto program =
+        build("var L: TStringList;\nbegin\n  L := TStringList.Create;\n"
+              "  try Writeln(L[3]); except Writeln('handled: ' + GetExceptionMessage); end;\nend.");
     Host h;
     pascal::Interpreter vm(program, h.b);
     vm.run();

@@ -2,7 +2,6 @@
 #include "pascal/preprocessor.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 
 namespace {
@@ -42,8 +41,9 @@ TEST(Preprocessor, FailuresRaiseWithThePartialOutput)
         } catch (const pascal::PreprocessError& e) {
             EXPECT_EQ(e.what(), row.message);
             EXPECT_EQ(e.row(), row.row) << row.text;
-            if (row.text[0] == 'a')
+            if (row.text[0] == 'a') {
                 EXPECT_EQ(e.partial().text.substr(0, 2), "a\n") << row.text;
+            }
         }
     }
 }
@@ -52,9 +52,11 @@ TEST(Preprocessor, IncludesDoubledOverAndOverStopAtTheSizeLimit)
 {
     // each level includes the next twice: the output would double 30 times over
     std::map<std::string, std::string> files;
-    for (int i = 0; i < 30; ++i)
-        files["f" + std::to_string(i)] = std::string(1 << 16, ' ') + "{$I f" + std::to_string(i + 1) + "}{$I f" +
-                                         std::to_string(i + 1) + "}";
+    for (int i = 0; i < 30; ++i) {
+        std::string next = std::string("f") + std::to_string(i + 1);
+        files[std::string("f") + std::to_string(i)] = std::string(1 << 16, ' ') + std::string("{$I ") + next +
+                                                      std::string("}{$I ") + next + std::string("}");
+    }
     files["f30"] = "x";
     EXPECT_THROW(pascal::preprocess("{$I f0}", withFiles(files)), pascal::PreprocessError);
 }

@@ -3,9 +3,8 @@
 #include "pascal/compiler.h"
 #include "pascal/registration.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -89,7 +88,8 @@ TEST(Registration, AcceptsTheDeclarationLinesOfTheScriptInterface)
                       "MaxRealTime : LongWord; end");
             r.addType("TDWDriveShellInfo",
                       "record Icon : integer; Image : integer; DisplayName : string; TypeName : string; end");
-            r.addType("TMUSICTag", "record Title: string;Artist: string;ExtraInfo : array [0..20] of string; end;");
+            r.addType("TMUSICTag",
+                      "record Title: string;Artist: string;ExtraInfo : array [0..20] of string; end;");
             r.addType("TOSVersionInfoEx",
                       "record dwOSVersionInfoSize:DWORD;szCSDVersion: array[0..127] of Char;wProductType: "
                       "Byte; end;");
@@ -98,7 +98,8 @@ TEST(Registration, AcceptsTheDeclarationLinesOfTheScriptInterface)
             r.addType("TDWInternetConnectedState", "( dwicsConfigured, dwicsLAN )");
             r.addType("TDWInternetConnectedStates", "set of TDWInternetConnectedState");
             r.addType("TKeyPressEvent", "procedure (Sender: TObject; var Key: Char)");
-            r.addType("THelpEvent", "function (Command: Word; Data: Longint; var CallHelp: Boolean): Boolean;");
+            r.addType("THelpEvent",
+                      "function (Command: Word; Data: Longint; var CallHelp: Boolean): Boolean;");
             r.addType("TDebugCommand", "( DC_HINT, DC_ERROR, DC_WARNING )");
             r.addIntegerConstant("MB_OK", 0);
             r.addIntegerConstant("HKEY_CLASSES_ROOT", 0x80000000LL);
@@ -126,9 +127,12 @@ TEST(Registration, UnparseableDeclarationsRaiseANamedError)
          "Unable to register function 'function NoResult(X: Integer);': ':' expected"},
         {[](pascal::Registrar& r) { r.addType("TBad", "record X: Integer"); },
          "Unable to register type 'TBad': Unexpected end of file"},
-        {[](pascal::Registrar& r) { r.addNativeEnum("TShifted", {"a", "b"}, 1); },
+        {[](pascal::Registrar& r) {
+             r.addNativeEnum("TShifted", {"a", "b"}, 1);
+         },
          "Internal error: RegisterRealEnum not passed a valid enum type"},
-        {[](pascal::Registrar& r) { r.addVariable("Button9", "TNoClass"); }, "Invalid type for variable Button9"},
+        {[](pascal::Registrar& r) { r.addVariable("Button9", "TNoClass"); },
+         "Invalid type for variable Button9"},
     };
     for (const Row& row : rows) {
         pascal::Compiler c;
@@ -154,12 +158,12 @@ TEST(Registration, UnparseableDeclarationsRaiseANamedError)
 TEST(Registration, NativeEnumerationFromElementNames)
 {
     bool ok = false;
-    auto msgs = compileWith("var T: TMsgBoxType; begin T := mbError; if Ord(T) = 2 then T := mbInformation; end.",
-                            [](pascal::Registrar& r) {
-                                r.addNativeEnum("TMsgBoxType",
-                                                {"mbInformation", "mbConfirmation", "mbError", "mbCriticalError"});
-                            },
-                            &ok);
+    auto msgs = compileWith(
+        "var T: TMsgBoxType; begin T := mbError; if Ord(T) = 2 then T := mbInformation; end.",
+        [](pascal::Registrar& r) {
+            r.addNativeEnum("TMsgBoxType", {"mbInformation", "mbConfirmation", "mbError", "mbCriticalError"});
+        },
+        &ok);
     EXPECT_TRUE(ok) << (msgs.empty() ? "" : msgs[0]);
 }
 
@@ -180,32 +184,36 @@ TEST(Registration, ClassRules)
         // a re-declared class keeps its members and takes the new parent
         {"var B: TButton; begin B.Caption := 'x'; B.Click; end.", nullptr},
         // the dropped property is absent
-        {"var B: TButton; begin B.Shift := 1; end.", "[Error] (1:25): Not a method or property of 'TButton': 'Shift'"},
+        {"var B: TButton; begin B.Shift := 1; end.",
+         "[Error] (1:25): Not a method or property of 'TButton': 'Shift'"},
         // the newest type of a name wins for later declarations; earlier members keep theirs
         {"var B: TButton; S: TScrollStyle; begin S := ssBounce; B.ScrollBars := ssBoth; end.", nullptr},
         {"var B: TButton; begin B.ScrollBars := ssBounce; end.", "[Error] (1:39): Type mismatch"},
         // event handlers: @ with a matching signature, or nil
-        {"procedure H(Sender: TObject); begin end;\nvar B: TButton; begin B.OnClick := @H; B.OnClick := nil; end.",
+        {"procedure H(Sender: TObject); begin end;\nvar B: TButton; begin B.OnClick := @H; B.OnClick := nil; "
+         "end.",
          nullptr},
         {"procedure H(X: Integer); begin end;\nvar B: TButton; begin B.OnClick := @H; end.",
          "[Error] (2:36): Type mismatch"},
-        {"var O: TObject; B: TButton; begin if O is TButton then B := O as TButton; B := TButton(O); end.", nullptr},
+        {"var O: TObject; B: TButton; begin if O is TButton then B := O as TButton; B := TButton(O); end.",
+         nullptr},
     };
     for (const Row& row : rows) {
         bool ok = false;
-        auto msgs = compileWith(row.script,
-                                [](pascal::Registrar& r) {
-                                    declareBasics(r);
-                                    r.addType("TScrollStyle", "(ssNone, ssHorizontal, ssVertical, ssBoth)");
-                                    auto b = r.addClass("TButton", "TObject");
-                                    b.addProperty("ScrollBars", "TScrollStyle", 0);
-                                    b.addProperty("Shift", "TGradientShift", 0); // undeclared type: dropped
-                                    EXPECT_FALSE(b.addMethod("procedure Broken(X: TNowhere)"));
-                                    r.addType("TScrollStyle", "( ssScroll, ssBlink, ssBounce )");
-                                    b = r.addClass("TButton", "TControl");
-                                    EXPECT_TRUE(b.addMethod("procedure Click"));
-                                },
-                                &ok);
+        auto msgs = compileWith(
+            row.script,
+            [](pascal::Registrar& r) {
+                declareBasics(r);
+                r.addType("TScrollStyle", "(ssNone, ssHorizontal, ssVertical, ssBoth)");
+                auto b = r.addClass("TButton", "TObject");
+                b.addProperty("ScrollBars", "TScrollStyle", 0);
+                b.addProperty("Shift", "TGradientShift", 0); // undeclared type: dropped
+                EXPECT_FALSE(b.addMethod("procedure Broken(X: TNowhere)"));
+                r.addType("TScrollStyle", "( ssScroll, ssBlink, ssBounce )");
+                b = r.addClass("TButton", "TControl");
+                EXPECT_TRUE(b.addMethod("procedure Click"));
+            },
+            &ok);
         if (row.error) {
             ASSERT_EQ(msgs.size(), 1u) << row.script;
             EXPECT_EQ(msgs[0], row.error) << row.script;

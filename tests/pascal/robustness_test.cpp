@@ -5,7 +5,6 @@
 #include "pascal/program.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 
 namespace {
@@ -23,8 +22,8 @@ TEST(Robustness, HostileTextsEndInOneClearError)
         std::string text;
         std::string error; // first error's text
     };
-    std::string deepParens = "var X: Integer; begin X := " + std::string(100000, '(') + "1" +
-                             std::string(100000, ')') + "; end.";
+    std::string deepParens =
+        "var X: Integer; begin X := " + std::string(100000, '(') + "1" + std::string(100000, ')') + "; end.";
     std::string deepBegins;
     for (int i = 0; i < 100000; ++i)
         deepBegins += "begin ";
@@ -34,7 +33,8 @@ TEST(Robustness, HostileTextsEndInOneClearError)
     longChain += "; end.";
     std::string deepTypes = "type T0 = record A: Integer; end;\n";
     for (int i = 1; i < 200; ++i)
-        deepTypes += "T" + std::to_string(i) + " = record A: T" + std::to_string(i - 1) + "; end;\n";
+        deepTypes += std::string("T") + std::to_string(i) + std::string(" = record A: T") +
+                     std::to_string(i - 1) + std::string("; end;\n");
     deepTypes += "begin end.";
     const Row rows[] = {
         {"parens", deepParens, "Nesting too deep"},
@@ -79,7 +79,8 @@ TEST(Robustness, RandomBytesNeverCrashTheCompiler)
     auto r = compile(bytes);
     EXPECT_FALSE(r.success);
     // and a megabyte of plausible tokens in random order
-    const char* words[] = {"begin", "end", "(", ")", "x", ":=", ";", "if", "then", "1", "'s'", "[", "]", ".", ","};
+    const char* words[] = {"begin", "end", "(",   ")", "x", ":=", ";", "if",
+                           "then",  "1",   "'s'", "[", "]", ".",  ","};
     std::string soup;
     while (soup.size() < (1 << 20))
         soup += std::string(words[rng() % 15]) + " ";
