@@ -4,6 +4,7 @@
 #include "lmbtool/project_json.h"
 #include "platform/atomic_file.h"
 #include "platform/text_encoding.h"
+#include "platform/version.h"
 #include "project/form_record.h"
 #include "project/project_file.h"
 
@@ -101,7 +102,7 @@ int pack(const std::vector<std::string>& args)
     }
 
     project::SaveOptions options;
-    options.programVersion = "2.0";
+    options.programVersion = platform::programVersion();
     if (fs::exists(dir / "project.json")) {
         const auto text = platform::readWholeFile(dir / "project.json", kMaxText);
         if (!text)
