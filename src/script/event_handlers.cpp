@@ -88,6 +88,22 @@ std::optional<int> findHandler(const std::vector<std::string>& scriptLines, std:
     return std::nullopt;
 }
 
+HandlerSearch::HandlerSearch(const std::vector<std::string>& scriptLines)
+{
+    for (std::size_t i = 0; i < scriptLines.size(); ++i)
+        m_first.emplace(platform::toUpperAscii(withoutSpaces(scriptLines[i])), static_cast<int>(i));
+}
+
+std::optional<int> HandlerSearch::find(std::string_view declarationTemplate, std::string_view handler) const
+{
+    if (declarationTemplate.empty())
+        return std::nullopt;
+    const auto it = m_first.find(platform::toUpperAscii(withoutSpaces(handlerDeclaration(declarationTemplate, handler))));
+    if (it == m_first.end())
+        return std::nullopt;
+    return it->second + 3;
+}
+
 HandlerEdit editHandler(std::vector<std::string>& scriptLines, std::string_view declarationTemplate,
                         std::string_view handler)
 {

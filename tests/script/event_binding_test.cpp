@@ -47,8 +47,10 @@ TEST(EventHandlers, FoundIgnoringSpacesAndCaseButNotLineBreaksOrTabs)
         {{"procedure Button1OnClick(Sender: TObject); // click"}, std::nullopt},
         {{"procedure OkButtonOnClick(Sender: TObject);"}, std::nullopt},
     };
-    for (const auto& r : rows)
+    for (const auto& r : rows) {
         EXPECT_EQ(findHandler(r.lines, t, "Button1OnClick"), r.line) << r.lines.front();
+        EXPECT_EQ(HandlerSearch(r.lines).find(t, "button1onclick"), r.line) << r.lines.front();
+    }
     EXPECT_FALSE(findHandler({"procedure (Sender: TObject);"}, "", "Button1OnClick"));
 }
 
