@@ -49,6 +49,10 @@ struct DeclGroup {
     std::span<const Decl> decls;
 };
 
+// The value of an extended constant's 80-bit bit pattern as a double (NaN and the infinities keep their
+// sign).
+double extendedValue(std::uint64_t mantissa, std::uint16_t signExponent);
+
 // Row builders, so that the tables read like the declarations they hold.
 namespace decl {
 

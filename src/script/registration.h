@@ -13,9 +13,6 @@
 
 namespace script {
 
-// The value of an 80-bit extended bit pattern as a double (NaN and the infinities keep their sign).
-double extendedValue(std::uint64_t mantissa, std::uint16_t signExponent);
-
 // Registers the rows of one table in order.
 void registerDecls(pascal::Registrar& registrar, std::span<const Decl> rows);
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -191,4 +192,16 @@ TEST(DeclarationTables, ClassesRedeclaredWithTheirNewParent)
         ASSERT_GE(decls.size(), 1u) << r.cls;
         EXPECT_EQ(decls.back()->text, r.lastParent) << r.cls;
     }
+}
+
+TEST(DeclarationTables, ExtendedBitPatternsDecode)
+{
+    const auto c = extendedConstants();
+    const double nan = extendedValue(static_cast<std::uint64_t>(c[0].value), c[0].aux);
+    EXPECT_TRUE(std::isnan(nan));
+    EXPECT_TRUE(std::signbit(nan));
+    EXPECT_EQ(extendedValue(static_cast<std::uint64_t>(c[1].value), c[1].aux), HUGE_VAL);
+    EXPECT_EQ(extendedValue(static_cast<std::uint64_t>(c[2].value), c[2].aux), -HUGE_VAL);
+    EXPECT_EQ(extendedValue(0x8000000000000000ULL, 0x3FFF), 1.0);
+    EXPECT_EQ(extendedValue(0xC000000000000000ULL, 0xC000), -3.0);
 }
