@@ -367,6 +367,23 @@ static constexpr Decl kInternalPlayList[] = {
     propR("ActiveFileHandle", "integer"),
 };
 
+// Events that these components raise and publish but whose imports do not declare them. Without them
+// the studio would offer the events, write their handlers and then generate bindings that do not
+// compile.
+static constexpr Decl kComponentEvents[] = {
+    cls("THotKey", "TCustomHotKey"),
+    prop("OnChange", "TNotifyEvent"),
+    cls("TAnimate", "TWinControl"),
+    prop("OnStart", "TNotifyEvent"),
+    prop("OnStop", "TNotifyEvent"),
+    cls("TWindowsMediaPlayer", "TWinControl"),
+    prop("OnPaused", "TNotifyEvent"),
+    prop("OnClosed", "TNotifyEvent"),
+    prop("OnMpError", "TNotifyEvent"),
+    prop("OnMpWarning", "TNotifyEvent"),
+    prop("OnDisconnect", "TNotifyEvent"),
+};
+
 std::span<const Decl> pictureImport() { return kPicture; }
 std::span<const Decl> coolFormImport() { return kCoolForm; }
 std::span<const Decl> gradientImport() { return kGradient; }
@@ -378,5 +395,6 @@ std::span<const Decl> textFaderImport() { return kTextFader; }
 std::span<const Decl> marqueeImport() { return kMarquee; }
 std::span<const Decl> windowsMediaPlayerImport() { return kWindowsMediaPlayer; }
 std::span<const Decl> internalPlayListImport() { return kInternalPlayList; }
+std::span<const Decl> componentEventsImport() { return kComponentEvents; }
 
 } // namespace script

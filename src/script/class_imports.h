@@ -24,6 +24,8 @@ std::span<const Decl> textFaderImport();          // TTextFader (the drawing rou
 std::span<const Decl> marqueeImport();            // TMarquee, and its TScrollStyle
 std::span<const Decl> windowsMediaPlayerImport(); // TWindowsMediaPlayer
 std::span<const Decl> internalPlayListImport();   // TInternalPlayList
+// Events that THotKey, TAnimate and TWindowsMediaPlayer publish beyond their imports.
+std::span<const Decl> componentEventsImport();
 
 // Registered by the support library at its fixed places.
 std::span<const Decl> iconImport();               // TIcon

@@ -47,6 +47,7 @@ static std::vector<DeclGroup> buildSequence()
         {"marquee", marqueeImport()},
         {"media player control", windowsMediaPlayerImport()},
         {"internal play list", internalPlayListImport()},
+        {"component events", componentEventsImport()},
         {"icon", iconImport()},
         {"event types", supportEventTypes()},
         {"library extensions", libraryExtensionsImport()},

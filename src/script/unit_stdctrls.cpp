@@ -206,6 +206,7 @@ static constexpr Decl kStdCtrls[] = {
     prop("OnMeasureItem", "TMeasureItemEvent"),
     LMB_DRAG_EVENTS,
     LMB_FOCUS_EVENTS,
+    LMB_MOUSE_EVENTS,
 
     cls("TButtonControl", "TWinControl"),
     cls("TButton", "TButtonControl"),
@@ -247,6 +248,7 @@ static constexpr Decl kStdCtrls[] = {
     prop("TabStop", "Boolean"),
     prop("WordWrap", "Boolean"),
     prop("OnClick", "TNotifyEvent"),
+    prop("OnDblClick", "TNotifyEvent"),
     LMB_DRAG_EVENTS,
     LMB_FOCUS_EVENTS,
     LMB_MOUSE_EVENTS,
