@@ -1,5 +1,6 @@
 // lmbtool pack DIR FILE.lmb [--level none|fast|default|max]: builds a project file from a folder made
-// by unpack, the way the studio saves it (value section, embedded/ as block 1, script.txt as block 2).
+// by unpack, the way the studio saves it: the script compiled against the form first (a failed compile
+// writes nothing), then value section, embedded/ as block 1, the composed script text as block 2.
 #include "lmbtool/command.h"
 #include "lmbtool/project_json.h"
 #include "platform/atomic_file.h"
@@ -7,6 +8,8 @@
 #include "platform/version.h"
 #include "project/form_record.h"
 #include "project/project_file.h"
+#include "script/compiler_host.h"
+#include "script/project_compile.h"
 
 #include <cstdio>
 
@@ -131,6 +134,23 @@ int pack(const std::vector<std::string>& args)
     }
     options.compressionIndex = level.value_or(project::kDefaultCompressionIndex);
     p.embeddedDir = dir / "embedded";
+
+    // The project compiles first, as the studio's save does: the composed script text goes into the
+    // file, and a failed compile writes nothing (its messages go to standard error).
+    options.compose = [](const project::Project& project) -> std::optional<std::string> {
+        try {
+            const auto compile = script::prepareProjectScript(project.lines, project.formStream);
+            script::CompilerHost host;
+            const script::CompileOutcome out = host.compile(compile->request);
+            if (out.success)
+                return out.composedText;
+            for (const auto& row : out.rows)
+                std::fprintf(stderr, "%s\n", row.text.c_str());
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "lmbtool: %s\n", e.what());
+        }
+        return std::nullopt;
+    };
 
     ConsolePrompter prompter;
     project::Progress progress;

@@ -48,4 +48,26 @@ DesignFormInfo describeForm(const std::string& formName, const std::vector<FormC
     return info;
 }
 
+FormObject describeObject(const vcl::Component& component)
+{
+    const vcl::ClassInfo* cls = &component.classInfo();
+    FormObject object;
+    object.name = component.name();
+    object.className = cls->name;
+    object.is = [cls](std::string_view ancestor) { return cls->inheritsFrom(ancestor); };
+    for (const vcl::PropInfo* e : cls->events())
+        object.eventProperties.push_back(e->name);
+    sortInspectorOrder(object.eventProperties);
+    return object;
+}
+
+DesignFormInfo describeForm(const vcl::Component& form)
+{
+    DesignFormInfo info;
+    info.form = describeObject(form);
+    for (const auto& c : form.components())
+        info.components.push_back(describeObject(*c));
+    return info;
+}
+
 } // namespace script

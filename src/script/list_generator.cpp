@@ -6,6 +6,7 @@
 #include "script/list_files.h"
 
 #include "platform/text_encoding.h"
+#include "vcl/class_registry.h"
 
 #include <algorithm>
 #include <map>
@@ -103,33 +104,41 @@ const std::string& mostCommon(const Tally& tally)
            })->first;
 }
 
-std::vector<std::string> eventsByNames(const InterfaceModel& model, const std::vector<std::string>& classes)
+std::vector<std::string> eventsByNames(const InterfaceModel& model, std::vector<PublishedEvent> events)
 {
+    if (events.empty()) {
+        for (const auto& c : model.classes())
+            for (const auto& p : c.properties) {
+                const TypeEntry* t = model.findType(p.typeName());
+                if (t && !p.indexed() && eventSignature(*t))
+                    events.push_back({p.name, t->name});
+            }
+    }
     struct Event {
         Tally spellings; // of the event's name
-        Tally types;     // its type, by declared type name
+        Tally types;     // of its type
     };
     std::vector<Event> order;
     std::map<std::string, std::size_t> index;
-    for (const auto& c : model.classes()) {
-        if (!classes.empty() &&
-            std::none_of(classes.begin(), classes.end(), [&](const std::string& n) { return equalsNoCase(n, c.name); }))
-            continue;
-        for (const auto& p : c.properties) {
-            const TypeEntry* t = model.findType(p.typeName());
-            if (!t || p.indexed() || !eventSignature(*t))
-                continue;
-            auto [it, fresh] = index.emplace(toUpperAscii(p.name), order.size());
-            if (fresh)
-                order.emplace_back();
-            count(order[it->second].spellings, p.name, true);
-            count(order[it->second].types, t->name, false);
-        }
+    for (const auto& e : events) {
+        auto [it, fresh] = index.emplace(toUpperAscii(e.name), order.size());
+        if (fresh)
+            order.emplace_back();
+        count(order[it->second].spellings, e.name, true);
+        count(order[it->second].types, e.typeName, false);
     }
+    auto hasTemplate = [&](const std::string& type) {
+        const TypeEntry* t = model.findType(type);
+        return t && eventSignature(*t);
+    };
     std::vector<std::string> lines;
     for (const auto& e : order) {
+        Tally preferred;
+        for (const auto& t : e.types)
+            if (hasTemplate(t.first))
+                preferred.push_back(t);
         lines.push_back(mostCommon(e.spellings));
-        lines.push_back(mostCommon(e.types));
+        lines.push_back(mostCommon(preferred.empty() ? e.types : preferred));
     }
     return lines;
 }
@@ -241,11 +250,25 @@ std::string propertyRemainder(const PropertyEntry& p)
     return out;
 }
 
-std::vector<GeneratedList> generateDataLists(const InterfaceModel& model, const std::vector<std::string>& eventClasses)
+std::vector<PublishedEvent> formClassEvents()
+{
+    std::vector<PublishedEvent> events;
+    for (const vcl::ClassInfo* cls : vcl::classes().streamingClasses())
+        for (const vcl::PropInfo* e : cls->events())
+            events.push_back({e->name, e->type->name});
+    return events;
+}
+
+std::vector<GeneratedList> generateStudioLists()
+{
+    return generateDataLists(InterfaceModel::system(), formClassEvents());
+}
+
+std::vector<GeneratedList> generateDataLists(const InterfaceModel& model, const std::vector<PublishedEvent>& events)
 {
     std::vector<GeneratedList> lists;
     lists.push_back({"ELEvents.lst", elEvents(model)});
-    lists.push_back({"EventsByNames.lst", eventsByNames(model, eventClasses)});
+    lists.push_back({"EventsByNames.lst", eventsByNames(model, events)});
     lists.push_back({"funcs.lst", funcs(model)});
     lists.push_back({"ParamCompletion.lst", paramCompletion(model)});
     lists.push_back({"RepMaj.lst", repMaj(model)});

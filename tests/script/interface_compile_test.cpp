@@ -16,7 +16,7 @@ const EventLists& generatedLists()
 {
     static const EventLists lists = [] {
         std::vector<std::string> el, byName;
-        for (const auto& l : generateDataLists(InterfaceModel::system())) {
+        for (const auto& l : generateStudioLists()) {
             if (l.relativePath == "ELEvents.lst")
                 el = l.lines;
             if (l.relativePath == "EventsByNames.lst")

@@ -90,7 +90,7 @@ std::string lineOf(const std::string& script, const CompileOutcome& o)
 
 TEST(ListAgreement, EveryClassListMemberCompiles)
 {
-    const auto lists = generateDataLists(InterfaceModel::system());
+    const auto lists = generateStudioLists();
     for (const auto& l : lists) {
         if (!l.relativePath.starts_with("code/"))
             continue;
@@ -148,7 +148,7 @@ TEST(ListAgreement, EveryClassListMemberCompiles)
 TEST(ListAgreement, EveryRoutineCompilesWithItsHintsParameterCount)
 {
     std::vector<std::string> funcs, params;
-    for (const auto& l : generateDataLists(InterfaceModel::system())) {
+    for (const auto& l : generateStudioLists()) {
         if (l.relativePath == "funcs.lst")
             funcs = l.lines;
         if (l.relativePath == "ParamCompletion.lst")
