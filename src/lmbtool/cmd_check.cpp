@@ -8,7 +8,6 @@
 //                            against the folder of the including file
 #include "lmbtool/command.h"
 #include "lmbtool/script_files.h"
-
 #include "platform/text_encoding.h"
 #include "script/compiler_host.h"
 #include "script/project_compile.h"

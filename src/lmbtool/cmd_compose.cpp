@@ -2,7 +2,6 @@
 // makes it from the project's lines and form (the preprocessed script and the generated main block),
 // without compiling it. Ends with 0, or 1 when the file cannot be read.
 #include "lmbtool/command.h"
-
 #include "script/project_compile.h"
 
 #include <cstdio>

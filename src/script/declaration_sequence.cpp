@@ -19,7 +19,10 @@ static constexpr Decl kExtendedConstants[] = {
     extendedConst("NegInfinity", 0x8000000000000000ULL, 0xFFFF),
 };
 
-std::span<const Decl> extendedConstants() { return kExtendedConstants; }
+std::span<const Decl> extendedConstants()
+{
+    return kExtendedConstants;
+}
 
 static std::vector<DeclGroup> buildSequence()
 {

@@ -22,8 +22,7 @@ public:
     EventLists() = default;
     EventLists(TwoLineList elEvents, TwoLineList eventsByNames)
         : m_elEvents(std::move(elEvents)), m_eventsByNames(std::move(eventsByNames))
-    {
-    }
+    {}
     // ELEvents.lst and EventsByNames.lst of a data folder.
     static EventLists load(const std::filesystem::path& dataDir);
 
@@ -50,8 +49,8 @@ std::string handlerDeclaration(std::string_view declarationTemplate, std::string
 
 // The 1-based editor line of the handler's body (the second line after its declaration), or nothing
 // when the handler is not in the script or there is no template.
-std::optional<int> findHandler(const std::vector<std::string>& scriptLines, std::string_view declarationTemplate,
-                               std::string_view handler);
+std::optional<int> findHandler(const std::vector<std::string>& scriptLines,
+                               std::string_view declarationTemplate, std::string_view handler);
 
 // The script's lines prepared for many handler searches (the compile's bindings): the same answers as
 // findHandler, each in constant time.

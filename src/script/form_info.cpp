@@ -1,9 +1,8 @@
 // Form descriptions from the interface model.
 #include "script/form_info.h"
 
-#include "script/decl_line.h"
-
 #include "platform/text_encoding.h"
+#include "script/decl_line.h"
 
 namespace script {
 
@@ -43,8 +42,8 @@ DesignFormInfo describeForm(const std::string& formName, const std::vector<FormC
     DesignFormInfo info;
     info.form = {formName, "TForm", scriptClassTest(model, "TForm"), scriptEventProperties(model, "TForm")};
     for (const auto& c : components)
-        info.components.push_back(
-            {c.name, c.className, scriptClassTest(model, c.className), scriptEventProperties(model, c.className)});
+        info.components.push_back({c.name, c.className, scriptClassTest(model, c.className),
+                                   scriptEventProperties(model, c.className)});
     return info;
 }
 

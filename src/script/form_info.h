@@ -8,7 +8,6 @@
 
 #include "script/composed_script.h"
 #include "script/interface_model.h"
-
 #include "vcl/component.h"
 
 #include <string>

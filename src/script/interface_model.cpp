@@ -2,10 +2,9 @@
 // properties of unknown types and names declared again.
 #include "script/interface_model.h"
 
+#include "platform/text_encoding.h"
 #include "script/decl_line.h"
 #include "script/declaration_sequence.h"
-
-#include "platform/text_encoding.h"
 
 #include <array>
 #include <cstdio>
@@ -17,10 +16,10 @@ using platform::toUpperAscii;
 namespace {
 
 constexpr std::array kEngineTypes = {
-    "Byte",     "ShortInt", "Word",     "SmallInt",   "Cardinal",    "LongWord",      "Integer",
-    "LongInt",  "Int64",    "Single",   "Double",     "Extended",    "Currency",      "Boolean",
-    "LongBool", "Char",     "AnsiChar", "WideChar",   "String",      "AnsiString",    "WideString",
-    "UnicodeString",        "PChar",    "Variant",    "Pointer",     "TObject",
+    "Byte",          "ShortInt", "Word",     "SmallInt", "Cardinal", "LongWord",   "Integer",
+    "LongInt",       "Int64",    "Single",   "Double",   "Extended", "Currency",   "Boolean",
+    "LongBool",      "Char",     "AnsiChar", "WideChar", "String",   "AnsiString", "WideString",
+    "UnicodeString", "PChar",    "Variant",  "Pointer",  "TObject",
 };
 
 std::vector<std::string> words(std::string_view text)
@@ -77,7 +76,10 @@ std::string PropertyEntry::typeName() const
     return w.empty() ? std::string() : w.front();
 }
 
-bool PropertyEntry::indexed() const { return words(typeText).size() > 1; }
+bool PropertyEntry::indexed() const
+{
+    return words(typeText).size() > 1;
+}
 
 const InterfaceModel& InterfaceModel::system()
 {

@@ -74,7 +74,10 @@ bool TwoLineList::containsLine(std::string_view key) const
 
 namespace {
 
-bool isBlank(char c) { return c >= 1 && c <= ' '; }
+bool isBlank(char c)
+{
+    return c >= 1 && c <= ' ';
+}
 
 } // namespace
 
@@ -237,7 +240,8 @@ std::string completionDisplayRow(const CompletionRecord& record)
     std::string kind = record.kind;
     for (const auto& [word, colour] : kColours)
         kind = replaceNoCase(kind, word, std::string(colour) + record.kind);
-    return kind + " \\column{}\\color{clWindowText}\\style{+B}" + record.name + "\\style{-B}" + record.remainder;
+    return kind + " \\column{}\\color{clWindowText}\\style{+B}" + record.name + "\\style{-B}" +
+           record.remainder;
 }
 
 } // namespace script

@@ -1,11 +1,10 @@
 // Making the list files from the interface model.
 #include "script/list_generator.h"
 
+#include "platform/text_encoding.h"
 #include "script/decl_line.h"
 #include "script/event_handlers.h"
 #include "script/list_files.h"
-
-#include "platform/text_encoding.h"
 #include "vcl/class_registry.h"
 
 #include <algorithm>
@@ -19,15 +18,28 @@ using platform::toUpperAscii;
 const std::vector<std::string>& completionAncestorClasses()
 {
     static const std::vector<std::string> names = {
-        "TWinControl",     "TObject",       "TStrings",       "TStringList",        "TStream",
-        "TSpeedButton",    "TShape",        "TScrollingWinControl", "TScrollBox",   "TScrollBar",
-        "TResourceStream", "TPersistent",   "TPaintBox",      "TPage",              "TMemoryStream",
-        "THandleStream",   "TGraphicsObject", "TGraphic",     "TForm",              "TFont",
-        "TFileStream",     "TEdit",         "TDragObject",    "TCustomMemoryStream", "TCustomMemo",
-        "TCustomListBox",  "TCustomLabel",  "TCustomEdit",    "TCustomComboBox",    "TControlScrollBar",
-        "TControl",        "TComponent",    "TComboBox",      "TCheckBox",          "TCanvas",
-        "TButton",         "TBrush",        "TBits",          "TBitmap",            "TBitBtn",
-        "TBevel",          "TTrackBar",     "TPanel",
+        "TWinControl",     "TObject",
+        "TStrings",        "TStringList",
+        "TStream",         "TSpeedButton",
+        "TShape",          "TScrollingWinControl",
+        "TScrollBox",      "TScrollBar",
+        "TResourceStream", "TPersistent",
+        "TPaintBox",       "TPage",
+        "TMemoryStream",   "THandleStream",
+        "TGraphicsObject", "TGraphic",
+        "TForm",           "TFont",
+        "TFileStream",     "TEdit",
+        "TDragObject",     "TCustomMemoryStream",
+        "TCustomMemo",     "TCustomListBox",
+        "TCustomLabel",    "TCustomEdit",
+        "TCustomComboBox", "TControlScrollBar",
+        "TControl",        "TComponent",
+        "TComboBox",       "TCheckBox",
+        "TCanvas",         "TButton",
+        "TBrush",          "TBits",
+        "TBitmap",         "TBitBtn",
+        "TBevel",          "TTrackBar",
+        "TPanel",
     };
     return names;
 }
@@ -65,9 +77,10 @@ std::string routineRemainder(const Signature& sig)
 
 void sortByName(std::vector<CompletionRecord>& records)
 {
-    std::stable_sort(records.begin(), records.end(), [](const CompletionRecord& a, const CompletionRecord& b) {
-        return toUpperAscii(a.name) < toUpperAscii(b.name);
-    });
+    std::stable_sort(records.begin(), records.end(),
+                     [](const CompletionRecord& a, const CompletionRecord& b) {
+                         return toUpperAscii(a.name) < toUpperAscii(b.name);
+                     });
 }
 
 std::vector<std::string> elEvents(const InterfaceModel& model)
@@ -99,9 +112,9 @@ void count(Tally& tally, const std::string& spelling, bool exact)
 
 const std::string& mostCommon(const Tally& tally)
 {
-    return std::max_element(tally.begin(), tally.end(), [](const auto& a, const auto& b) {
-               return a.second < b.second;
-           })->first;
+    return std::max_element(tally.begin(), tally.end(),
+                            [](const auto& a, const auto& b) { return a.second < b.second; })
+        ->first;
 }
 
 std::vector<std::string> eventsByNames(const InterfaceModel& model, std::vector<PublishedEvent> events)
@@ -264,7 +277,8 @@ std::vector<GeneratedList> generateStudioLists()
     return generateDataLists(InterfaceModel::system(), formClassEvents());
 }
 
-std::vector<GeneratedList> generateDataLists(const InterfaceModel& model, const std::vector<PublishedEvent>& events)
+std::vector<GeneratedList> generateDataLists(const InterfaceModel& model,
+                                             const std::vector<PublishedEvent>& events)
 {
     std::vector<GeneratedList> lists;
     lists.push_back({"ELEvents.lst", elEvents(model)});

@@ -1,11 +1,10 @@
 // Preparing a project's compile outside the studio.
 #include "script/project_compile.h"
 
-#include "script/form_info.h"
-#include "script/list_generator.h"
-
 #include "platform/path_macros.h"
 #include "project/project_file.h"
+#include "script/form_info.h"
+#include "script/list_generator.h"
 #include "vcl/form_stream.h"
 
 namespace script {
@@ -13,7 +12,8 @@ namespace script {
 const EventLists& studioEventLists()
 {
     static const EventLists lists = [] {
-        EventLists loaded = EventLists::load(std::filesystem::path(platform::ExpandPathMacros("%SRCDIR%")) / "data");
+        EventLists loaded =
+            EventLists::load(std::filesystem::path(platform::ExpandPathMacros("%SRCDIR%")) / "data");
         if (!loaded.elEvents().lines().empty() && !loaded.eventsByNames().lines().empty())
             return loaded;
         std::vector<std::string> el, byName;

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "script/compiler_host.h"
-
 #include "vcl/component.h"
 
 #include <filesystem>

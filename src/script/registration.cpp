@@ -1,10 +1,8 @@
 // The registration sequence of unit SYSTEM through pascal::Registrar.
 #include "script/registration.h"
 
-#include "script/declaration_sequence.h"
-
 #include "platform/text_encoding.h"
-
+#include "script/declaration_sequence.h"
 
 namespace script {
 
@@ -79,7 +77,8 @@ void registerSystemDeclarations(pascal::Registrar& registrar)
         registerDecls(registrar, group.decls);
 }
 
-void registerImportedVariables(pascal::Registrar& registrar, const std::vector<ImportedVariable>& formVariables)
+void registerImportedVariables(pascal::Registrar& registrar,
+                               const std::vector<ImportedVariable>& formVariables)
 {
     registrar.addVariable("Self", "TForm");
     registrar.addVariable("Application", "TApplication");

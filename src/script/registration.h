@@ -4,9 +4,8 @@
 // routine, type or constant it refuses is a defect of the tables and raises its RegistrationError.
 #pragma once
 
-#include "script/decl.h"
-
 #include "pascal/registration.h"
+#include "script/decl.h"
 
 #include <string>
 #include <vector>
@@ -28,6 +27,7 @@ struct ImportedVariable {
 
 // Item 7: Self, Application and InternalPlayList, then the form and each component it owns. A
 // component whose class scripts do not know raises "Invalid type for variable " + its name.
-void registerImportedVariables(pascal::Registrar& registrar, const std::vector<ImportedVariable>& formVariables);
+void registerImportedVariables(pascal::Registrar& registrar,
+                               const std::vector<ImportedVariable>& formVariables);
 
 } // namespace script

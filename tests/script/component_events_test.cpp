@@ -1,14 +1,12 @@
 // The events a form's components publish against what scripts can bind: an event that the events page
 // shows and whose type has a handler template must be a property of the same type on the script class,
 // or its binding statement would not compile.
-#include "script/declaration_sequence.h"
+#include "platform/text_encoding.h"
 #include "script/decl_line.h"
+#include "script/declaration_sequence.h"
 #include "script/inspector_filters.h"
 #include "script/interface_model.h"
-
 #include "vcl/class_registry.h"
-
-#include "platform/text_encoding.h"
 
 #include <gtest/gtest.h>
 
@@ -29,8 +27,8 @@ TEST(ComponentEvents, EveryShownEventOfAFormClassIsBindable)
             EXPECT_NE(p, nullptr) << cls->name << "." << e->name << " is not bindable";
             if (p) {
                 EXPECT_TRUE(platform::equalsNoCase(p->typeName(), e->type->name))
-                    << cls->name << "." << e->name << ": " << p->typeName() << " in scripts, " << e->type->name
-                    << " published";
+                    << cls->name << "." << e->name << ": " << p->typeName() << " in scripts, "
+                    << e->type->name << " published";
             }
         }
     }

@@ -1,10 +1,9 @@
 // The script interface through the compiler: what a script may use compiles, what it may not fails,
 // with the form's components as imported variables.
+#include "platform/text_encoding.h"
 #include "script/compiler_host.h"
 #include "script/form_info.h"
 #include "script/list_generator.h"
-
-#include "platform/text_encoding.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +39,10 @@ CompileOutcome compileScript(const std::string& script, const std::vector<FormCo
     return host.compile(r);
 }
 
-std::string firstError(const CompileOutcome& o) { return o.firstError ? o.firstError->longText : std::string(); }
+std::string firstError(const CompileOutcome& o)
+{
+    return o.firstError ? o.firstError->longText : std::string();
+}
 
 struct Case {
     const char* what;
@@ -79,27 +81,42 @@ TEST(InterfaceCompile, MembersAndConstantsThatScriptsUse)
         {"combo Clear", {{"ComboBox1", "TComboBox"}}, "ComboBox1.Clear;", false},
         {"combo SelectAll", {{"ComboBox1", "TComboBox"}}, "ComboBox1.SelectAll;", false},
         {"marquee scroll style", {}, "S := ''; if ssScroll = ssBlink then S := 'x'; ", true},
-        {"memo scroll bars keep the old type", {{"Memo1", "TMemo"}},
+        {"memo scroll bars keep the old type",
+         {{"Memo1", "TMemo"}},
          "Memo1.ScrollBars := ssNone; Memo1.ScrollBars := ssHorizontal; Memo1.ScrollBars := ssVertical; "
-         "Memo1.ScrollBars := ssBoth;", true},
-        {"memo scroll bars take no marquee style", {{"Memo1", "TMemo"}}, "Memo1.ScrollBars := ssScroll;", false},
-        {"browser Name is read-only", {{"WebBrowser1", "TWebBrowser"}}, "WebBrowser1.Name := 'x';", false},
-        {"browser Name reads as WideString", {{"WebBrowser1", "TWebBrowser"}}, "W := WebBrowser1.Name;", true},
-        {"browser TabOrder is absent", {{"WebBrowser1", "TWebBrowser"}}, "WebBrowser1.TabOrder := 1;", false},
-        {"browser OnDocumentComplete", {{"WebBrowser1", "TWebBrowser"}}, "WebBrowser1.OnDocumentComplete := nil;",
+         "Memo1.ScrollBars := ssBoth;",
          true},
-        {"RTFText written", {{"RichEditViewer1", "TRichEditViewer"}}, "RichEditViewer1.RTFText := 'x';", true},
+        {"memo scroll bars take no marquee style",
+         {{"Memo1", "TMemo"}},
+         "Memo1.ScrollBars := ssScroll;",
+         false},
+        {"browser Name is read-only", {{"WebBrowser1", "TWebBrowser"}}, "WebBrowser1.Name := 'x';", false},
+        {"browser Name reads as WideString",
+         {{"WebBrowser1", "TWebBrowser"}},
+         "W := WebBrowser1.Name;",
+         true},
+        {"browser TabOrder is absent", {{"WebBrowser1", "TWebBrowser"}}, "WebBrowser1.TabOrder := 1;", false},
+        {"browser OnDocumentComplete",
+         {{"WebBrowser1", "TWebBrowser"}},
+         "WebBrowser1.OnDocumentComplete := nil;",
+         true},
+        {"RTFText written",
+         {{"RichEditViewer1", "TRichEditViewer"}},
+         "RichEditViewer1.RTFText := 'x';",
+         true},
         {"RTFText read", {{"RichEditViewer1", "TRichEditViewer"}}, "S := RichEditViewer1.RTFText;", false},
-        {"common members", {{"Button1", "TButton"}, {"Memo1", "TMemo"}, {"Image1", "TImage"}},
+        {"common members",
+         {{"Button1", "TButton"}, {"Memo1", "TMemo"}, {"Image1", "TImage"}},
          "Button1.Caption := 'OK'; Button1.Visible := True; Button1.SetFocus; Memo1.Lines.Add('x'); "
          "Memo1.Lines.Clear; I := Memo1.Lines.Count; S := Memo1.Lines.Strings[0]; S := Memo1.Lines[0]; "
          "Image1.Picture.LoadFromFile('a.bmp'); Form1.Caption := 'x'; Form1.Close; "
          "Application.ProcessMessages; Screen.Cursor := crHandPoint; Button1.Font.Color := clRed; "
-         "if Form1.ShowModal = mrOk then Application.Terminate;", true},
+         "if Form1.ShowModal = mrOk then Application.Terminate;",
+         true},
     };
     for (const auto& c : cases) {
-        const std::string script = std::string("procedure Test;\r\n") + kLocals + "begin\r\n" + c.body +
-                                   "\r\nend;\r\n";
+        const std::string script =
+            std::string("procedure Test;\r\n") + kLocals + "begin\r\n" + c.body + "\r\nend;\r\n";
         const auto out = compileScript(script, c.components);
         EXPECT_EQ(out.success, c.compiles) << c.what << ": " << firstError(out);
     }
@@ -120,8 +137,10 @@ TEST(InterfaceCompile, HandlersFromTheTemplatesBind)
         "procedure Edit1OnKeyDown(Sender: TObject; var Key: Word; Shift: TShiftState);\r\nbegin\r\n"
         "  if Key = VK_RETURN then Key := 0;\r\nend;\r\n"
         "procedure Edit1OnKeyPress(Sender: TObject; var Key: Char);\r\nbegin\r\nend;\r\n"
-        "procedure Edit1OnMouseDown(Sender: TObject; Button: TMouseButton; Shift: TShiftState; X, Y: Integer);"
-        "\r\nbegin\r\n  if (Button = mbLeft) and (ssShift in Shift) then Edit1.Text := IntToStr(X);\r\nend;\r\n"
+        "procedure Edit1OnMouseDown(Sender: TObject; Button: TMouseButton; Shift: TShiftState; X, Y: "
+        "Integer);"
+        "\r\nbegin\r\n  if (Button = mbLeft) and (ssShift in Shift) then Edit1.Text := "
+        "IntToStr(X);\r\nend;\r\n"
         "procedure Form1OnCloseQuery(Sender: TObject; var CanClose: Boolean);\r\nbegin\r\nend;\r\n"
         "procedure Form1OnMouseWheel(Sender: TObject; Shift: TShiftState; WheelDelta: Integer; "
         "MousePos: TPoint; var Handled: Boolean);\r\nbegin\r\nend;\r\n"
@@ -131,11 +150,12 @@ TEST(InterfaceCompile, HandlersFromTheTemplatesBind)
         "procedure Y;\r\nvar Yr, Mo, Dy: Word;\r\nbegin\r\n  DecodeDate(Now, Yr, Mo, Dy);\r\nend;\r\n",
         {{"Edit1", "TEdit"}, {"Flash1", "TShockwaveFlash"}, {"Credits1", "TScrollingCredits"}});
     EXPECT_TRUE(out.success) << firstError(out);
-    for (const char* binding : {"Edit1.OnKeyDown:=@Edit1OnKeyDown;", "Edit1.OnMouseDown:=@Edit1OnMouseDown;",
-                                "Form1.OnCloseQuery:=@Form1OnCloseQuery;", "Form1.OnMouseWheel:=@Form1OnMouseWheel;",
-                                "Flash1.OnFSCommand:=@Flash1OnFSCommand;",
-                                "Credits1.OnShowCredit:=@Credits1OnShowCredit;"})
-        EXPECT_NE(platform::toUpperAscii(out.composedText).find(platform::toUpperAscii(binding)), std::string::npos)
+    for (const char* binding :
+         {"Edit1.OnKeyDown:=@Edit1OnKeyDown;", "Edit1.OnMouseDown:=@Edit1OnMouseDown;",
+          "Form1.OnCloseQuery:=@Form1OnCloseQuery;", "Form1.OnMouseWheel:=@Form1OnMouseWheel;",
+          "Flash1.OnFSCommand:=@Flash1OnFSCommand;", "Credits1.OnShowCredit:=@Credits1OnShowCredit;"})
+        EXPECT_NE(platform::toUpperAscii(out.composedText).find(platform::toUpperAscii(binding)),
+                  std::string::npos)
             << binding;
 }
 
@@ -147,7 +167,8 @@ TEST(InterfaceCompile, UnitsAndUnknownComponentClassesFail)
 
     out = compileScript("", {{"StringGrid1", "TStringGrid"}});
     EXPECT_FALSE(out.success);
-    EXPECT_NE(firstError(out).find("Invalid type for variable StringGrid1"), std::string::npos) << firstError(out);
+    EXPECT_NE(firstError(out).find("Invalid type for variable StringGrid1"), std::string::npos)
+        << firstError(out);
 }
 
 TEST(InterfaceCompile, MessageRowsOfSuccessAndFailure)

@@ -1,11 +1,10 @@
 // The generated list files agree with the compiler: every member a class list offers can be used on an
 // object of that class, and every routine of funcs.lst can be called with as many arguments as
 // ParamCompletion.lst gives it.
+#include "platform/text_encoding.h"
 #include "script/compiler_host.h"
 #include "script/decl_line.h"
 #include "script/list_generator.h"
-
-#include "platform/text_encoding.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +63,10 @@ CompileOutcome compileAlone(const std::string& script)
     return host.compile(r);
 }
 
-std::string errorOf(const CompileOutcome& o) { return o.firstError ? o.firstError->longText : ""; }
+std::string errorOf(const CompileOutcome& o)
+{
+    return o.firstError ? o.firstError->longText : "";
+}
 
 std::vector<std::string> scriptLines(const std::string& text)
 {
@@ -109,7 +111,8 @@ TEST(ListAgreement, EveryClassListMemberCompiles)
                     std::size_t p = 0;
                     while (p < types.size()) {
                         auto comma = types.find(", ", p);
-                        const std::string ty = types.substr(p, comma == std::string::npos ? std::string::npos : comma - p);
+                        const std::string ty =
+                            types.substr(p, comma == std::string::npos ? std::string::npos : comma - p);
                         index += (index.empty() ? "" : ", ") + t.var(ty);
                         p = comma == std::string::npos ? types.size() : comma + 2;
                     }

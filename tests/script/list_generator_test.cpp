@@ -1,16 +1,13 @@
 // The generated list files against the interface they come from.
-#include "script/list_generator.h"
-
+#include "platform/text_encoding.h"
 #include "script/decl_line.h"
 #include "script/event_handlers.h"
 #include "script/inspector_filters.h"
-
-#include "platform/text_encoding.h"
+#include "script/list_generator.h"
 #include "vcl/class_registry.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 using namespace script;
 
@@ -43,7 +40,8 @@ std::vector<std::string> names(const std::vector<std::string>& threeLineFile)
 bool listed(const std::vector<std::string>& threeLineFile, std::string_view name)
 {
     const auto n = names(threeLineFile);
-    return std::any_of(n.begin(), n.end(), [&](const std::string& s) { return platform::equalsNoCase(s, name); });
+    return std::any_of(n.begin(), n.end(),
+                       [&](const std::string& s) { return platform::equalsNoCase(s, name); });
 }
 
 } // namespace
@@ -71,7 +69,8 @@ TEST(ListGenerator, EveryFormEventReachesTheTemplateOfItsOwnType)
             if (!ev.knowsType(e->type->name) || !eventsPageShows(is, e->name))
                 continue; // no template or hidden: never bound
             EXPECT_TRUE(platform::equalsNoCase(ev.eventTypeOf(e->name), e->type->name))
-                << cls->name << "." << e->name << " is " << e->type->name << ", listed as " << ev.eventTypeOf(e->name);
+                << cls->name << "." << e->name << " is " << e->type->name << ", listed as "
+                << ev.eventTypeOf(e->name);
         }
     }
     EXPECT_EQ(ev.eventTypeOf("OnProgress"), "TShockwaveFlashOnProgress");
@@ -94,7 +93,8 @@ TEST(ListGenerator, ClassListsHoldWhatScriptsReach)
     EXPECT_TRUE(listed(file("code/TWinControl.lst"), "SetFocus"));
 
     const auto records = readCompletionRecords(file("code/TRichEditViewer.lst"));
-    const auto rtf = std::find_if(records.begin(), records.end(), [](auto& r) { return r.name == "RTFText"; });
+    const auto rtf =
+        std::find_if(records.begin(), records.end(), [](auto& r) { return r.name == "RTFText"; });
     ASSERT_NE(rtf, records.end());
     EXPECT_EQ(rtf->kind, "property");
     EXPECT_EQ(rtf->remainder, ": String (write-only)");

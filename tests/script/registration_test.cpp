@@ -1,14 +1,12 @@
 // The declaration sequence through the engine: it registers whole, and the values scripts compile into
 // their code are the ones the runtime of Windows has.
+#include "pascal/compiler.h"
+#include "pascal/interpreter.h"
 #include "script/declaration_sequence.h"
 #include "script/registration.h"
 
-#include "pascal/compiler.h"
-#include "pascal/interpreter.h"
-
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 using namespace script;
 
@@ -36,12 +34,13 @@ std::string errorOf(const pascal::CompileResult& r)
 
 TEST(Registration, TheWholeSequenceRegistersAndTheValuesAreRight)
 {
-    const auto r = compileWithSystem("var Root, User, Desk, Win, Loop: Integer; Same: Boolean; N, I, NI: Extended;\r\n"
-                                     "begin\r\n"
-                                     "  Root := HKCR; User := HKEY_CURRENT_USER; Same := HKCR = HKEY_CLASSES_ROOT;\r\n"
-                                     "  Desk := sfDesktop; Win := Ord(dwspfWindows); Loop := VK_F24;\r\n"
-                                     "  N := NaN; I := Infinity; NI := NegInfinity;\r\n"
-                                     "end.");
+    const auto r =
+        compileWithSystem("var Root, User, Desk, Win, Loop: Integer; Same: Boolean; N, I, NI: Extended;\r\n"
+                          "begin\r\n"
+                          "  Root := HKCR; User := HKEY_CURRENT_USER; Same := HKCR = HKEY_CLASSES_ROOT;\r\n"
+                          "  Desk := sfDesktop; Win := Ord(dwspfWindows); Loop := VK_F24;\r\n"
+                          "  N := NaN; I := Infinity; NI := NegInfinity;\r\n"
+                          "end.");
     ASSERT_TRUE(r.success) << errorOf(r);
     pascal::Bindings none;
     pascal::Interpreter vm(r.program, none);
@@ -63,6 +62,7 @@ TEST(Registration, ANativeEnumerationMustStartAtZero)
     static constexpr Decl bad[] = {decl::nativeEnum("TBadEnum", "beOne,beTwo", 1)};
     const auto r = compileWithSystem("begin end.", bad);
     EXPECT_FALSE(r.success);
-    EXPECT_NE(errorOf(r).find("Internal error: RegisterRealEnum not passed a valid enum type"), std::string::npos)
+    EXPECT_NE(errorOf(r).find("Internal error: RegisterRealEnum not passed a valid enum type"),
+              std::string::npos)
         << errorOf(r);
 }

@@ -1,10 +1,9 @@
 // lmbtool check, compose and pack through the built program: the studio's compile of a project's lines
 // against its form, of a script on its own, and the compile that comes before a pack.
 #include "project/project_file.h"
+#include "support/temp_home.h"
 #include "vcl/component.h"
 #include "vcl/form_stream.h"
-
-#include "support/temp_home.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -91,13 +90,15 @@ TEST_F(LmbtoolScript, CheckAndComposeAProject)
 
     r = runTool(home, {"compose", file.string()});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "procedure Button1OnClick(Sender: TObject);\r\nbegin\r\n  Button1.Caption := 'Done';\r\nend;"
-                     "\r\nbegin  Button1.OnClick:=@Button1OnClick;Form1.showmodal; Form1.Free; \r\nend.");
+    EXPECT_EQ(r.out,
+              "procedure Button1OnClick(Sender: TObject);\r\nbegin\r\n  Button1.Caption := 'Done';\r\nend;"
+              "\r\nbegin  Button1.OnClick:=@Button1OnClick;Form1.showmodal; Form1.Free; \r\nend.");
 }
 
 TEST_F(LmbtoolScript, CheckReportsTheRowsOfAFailedProject)
 {
-    fs::path file = writeProject(home, "Bad.lmb", formWith({"TButton"}), {"procedure P;", "begin", "  Foo;", "end;"});
+    fs::path file =
+        writeProject(home, "Bad.lmb", formWith({"TButton"}), {"procedure P;", "begin", "  Foo;", "end;"});
     ToolRun r = runTool(home, {"check", file.string()});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "Failed when compiling script.\n[Error] (3:3): Unknown identifier 'Foo'\n");
@@ -118,8 +119,10 @@ TEST_F(LmbtoolScript, CheckReportsTheRowsOfAFailedProject)
 
 TEST_F(LmbtoolScript, CheckAScriptWithoutAForm)
 {
-    home.writeFile("scripts/util.inc", "function Twice(A: Integer): Integer;\nbegin\n  Result := A * 2;\nend;\n");
-    const fs::path ok = home.writeFile("scripts/ok.pas", "{$I util.inc}\nbegin\n  ShowMessage(IntToStr(Twice(2)));\nend.\n");
+    home.writeFile("scripts/util.inc",
+                   "function Twice(A: Integer): Integer;\nbegin\n  Result := A * 2;\nend;\n");
+    const fs::path ok =
+        home.writeFile("scripts/ok.pas", "{$I util.inc}\nbegin\n  ShowMessage(IntToStr(Twice(2)));\nend.\n");
     ToolRun r = runTool(home, {"check", ok.string()});
     EXPECT_EQ(r.status, 0) << r.out;
     EXPECT_EQ(r.out, "");
