@@ -6,6 +6,7 @@
 #include "script/decl_line.h"
 #include "script/declaration_sequence.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -185,12 +186,16 @@ void InterfaceModel::apply(const Decl& row)
         bool known = true;
         for (const auto& w : words(row.text))
             known = known && knowsType(w);
-        bool present = false;
-        for (const auto& existing : c->properties)
-            present = present || platform::equalsNoCase(existing.name, p.name);
-        if (!known)
+        if (!known) {
             c->dropped.push_back(std::move(p));
-        else if (!present)
+            break;
+        }
+        // A property registered again on the same class replaces the earlier one, in its place.
+        auto same = std::find_if(c->properties.begin(), c->properties.end(),
+                                 [&](const PropertyEntry& e) { return platform::equalsNoCase(e.name, p.name); });
+        if (same != c->properties.end())
+            *same = std::move(p);
+        else
             c->properties.push_back(std::move(p));
         break;
     }

@@ -147,6 +147,7 @@ TEST(InterfaceCompile, HandlersFromTheTemplatesBind)
         "procedure Flash1OnFSCommand(Sender: TObject; const command: WideString; const args: WideString);"
         "\r\nbegin\r\nend;\r\n"
         "procedure Credits1OnShowCredit(Sender: TObject; CreditText: String);\r\nbegin\r\nend;\r\n"
+
         "procedure Y;\r\nvar Yr, Mo, Dy: Word;\r\nbegin\r\n  DecodeDate(Now, Yr, Mo, Dy);\r\nend;\r\n",
         {{"Edit1", "TEdit"}, {"Flash1", "TShockwaveFlash"}, {"Credits1", "TScrollingCredits"}});
     EXPECT_TRUE(out.success) << firstError(out);
@@ -157,6 +158,17 @@ TEST(InterfaceCompile, HandlersFromTheTemplatesBind)
         EXPECT_NE(platform::toUpperAscii(out.composedText).find(platform::toUpperAscii(binding)),
                   std::string::npos)
             << binding;
+}
+
+// The form's OnHelp has the support library's THelpEvent, whose "Command: Word" names the built-in
+// Word; the support library then declares WORD as an alias of integer, so the handler written from the
+// template ("Command: Word") has an Integer parameter and its binding is a type mismatch. It needs the
+// engine to accept a handler whose parameter is of an integer type of another size.
+TEST(InterfaceCompile, DISABLED_HelpHandlerFromTheTemplateBinds)
+{
+    const auto out = compileScript("function Form1OnHelp(Command: Word; Data: Longint; var CallHelp: Boolean): Boolean;"
+                                   "\r\nbegin\r\n  Result := False;\r\nend;\r\n");
+    EXPECT_TRUE(out.success) << firstError(out);
 }
 
 TEST(InterfaceCompile, UnitsAndUnknownComponentClassesFail)
