@@ -191,8 +191,9 @@ void InterfaceModel::apply(const Decl& row)
             break;
         }
         // A property registered again on the same class replaces the earlier one, in its place.
-        auto same = std::find_if(c->properties.begin(), c->properties.end(),
-                                 [&](const PropertyEntry& e) { return platform::equalsNoCase(e.name, p.name); });
+        auto same = std::find_if(c->properties.begin(), c->properties.end(), [&](const PropertyEntry& e) {
+            return platform::equalsNoCase(e.name, p.name);
+        });
         if (same != c->properties.end())
             *same = std::move(p);
         else

@@ -46,6 +46,78 @@ const std::vector<std::string>& completionAncestorClasses()
 
 namespace {
 
+// The engine's own routines that scripts call most, in the form completion and parameter hints show
+// them (the engine declares them itself; generic ones such as Low, High or SizeOf are left out).
+constexpr std::string_view kEngineRoutines[] = {
+    "function Length(S: string): Integer;",
+    "procedure SetLength(var S: string; NewLength: Integer);",
+    "function Copy(S: string; Index, Count: Integer): string;",
+    "function Pos(SubStr, S: string): Integer;",
+    "procedure Delete(var S: string; Index, Count: Integer);",
+    "procedure Insert(Source: string; var S: string; Index: Integer);",
+    "function UpperCase(S: string): string;",
+    "function LowerCase(S: string): string;",
+    "function AnsiUpperCase(S: string): string;",
+    "function AnsiLowerCase(S: string): string;",
+    "function Trim(S: string): string;",
+    "function TrimLeft(S: string): string;",
+    "function TrimRight(S: string): string;",
+    "function StringOfChar(Ch: Char; Count: Integer): string;",
+    "function CompareStr(S1, S2: string): Integer;",
+    "function CompareText(S1, S2: string): Integer;",
+    "function IntToStr(Value: Int64): string;",
+    "function StrToInt(S: string): Integer;",
+    "function StrToIntDef(S: string; Default: Integer): Integer;",
+    "function StrToInt64(S: string): Int64;",
+    "function StrToFloat(S: string): Extended;",
+    "function FloatToStr(Value: Extended): string;",
+    "function Chr(X: Integer): Char;",
+    "function Ord(X: Char): Integer;",
+    "procedure Inc(var X: Integer);",
+    "procedure Dec(var X: Integer);",
+    "function Abs(X: Extended): Extended;",
+    "function Sqr(X: Extended): Extended;",
+    "function Sqrt(X: Extended): Extended;",
+    "function Sin(X: Extended): Extended;",
+    "function Cos(X: Extended): Extended;",
+    "function ArcTan(X: Extended): Extended;",
+    "function Exp(X: Extended): Extended;",
+    "function Ln(X: Extended): Extended;",
+    "function Round(X: Extended): Int64;",
+    "function Trunc(X: Extended): Int64;",
+    "function Int(X: Extended): Extended;",
+    "function Frac(X: Extended): Extended;",
+    "function Pi: Extended;",
+    "procedure Randomize;",
+    "function VarIsEmpty(V: Variant): Boolean;",
+    "function VarIsNull(V: Variant): Boolean;",
+    "procedure RaiseException(Msg: string);",
+    "function GetExceptionMessage: string;",
+};
+
+// The routines completion offers: the engine's, then those of the interface (a later one of the same
+// name wins).
+std::vector<Signature> completionRoutines(const InterfaceModel& model)
+{
+    std::vector<Signature> out;
+    std::map<std::string, std::size_t> index;
+    auto add = [&](std::string_view line) {
+        auto sig = parseSignature(line);
+        if (!sig)
+            return;
+        auto [it, fresh] = index.emplace(toUpperAscii(sig->name), out.size());
+        if (fresh)
+            out.push_back(std::move(*sig));
+        else
+            out[it->second] = std::move(*sig);
+    };
+    for (auto line : kEngineRoutines)
+        add(line);
+    for (const auto& r : model.routines())
+        add(r.line);
+    return out;
+}
+
 bool isAncestorList(std::string_view cls)
 {
     for (const auto& n : completionAncestorClasses())
@@ -159,9 +231,8 @@ std::vector<std::string> eventsByNames(const InterfaceModel& model, std::vector<
 std::vector<std::string> funcs(const InterfaceModel& model)
 {
     std::vector<CompletionRecord> records;
-    for (const auto& r : model.routines())
-        if (const auto sig = parseSignature(r.line))
-            records.push_back({sig->keyword, sig->name, routineRemainder(*sig)});
+    for (const auto& sig : completionRoutines(model))
+        records.push_back({sig.keyword, sig.name, routineRemainder(sig)});
     for (const auto& t : model.types())
         records.push_back({"type", t.name, " = " + trimSemicolon(t.text) + ";"});
     for (const auto& c : model.constants())
@@ -211,12 +282,11 @@ std::vector<std::string> classList(const InterfaceModel& model, const ClassEntry
 std::vector<std::string> paramCompletion(const InterfaceModel& model)
 {
     std::vector<std::string> lines;
-    for (const auto& r : model.routines()) {
-        const auto sig = parseSignature(r.line);
-        if (!sig || sig->params.empty())
+    for (const auto& sig : completionRoutines(model)) {
+        if (sig.params.empty())
             continue;
-        lines.push_back(sig->name);
-        lines.push_back(toCommaText(sig->paramItems()));
+        lines.push_back(sig.name);
+        lines.push_back(toCommaText(sig.paramItems()));
     }
     return lines;
 }

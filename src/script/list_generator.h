@@ -4,10 +4,11 @@
 //   ELEvents.lst          every event type and its handler template: (TNotifyEvent) /
 //                         procedure %PROCNAME%(Sender: TObject);
 //   EventsByNames.lst     every event property name and its event type
-//   funcs.lst             every routine, type, constant and global variable (kind, name, remainder)
+//   funcs.lst             every routine, type, constant and global variable (kind, name, remainder),
+//                         with the engine's common routines (Copy, Pos, IntToStr …)
 //   code/<Class>.lst      every class: its methods and properties, with those of its ancestors that
 //                         completion does not read from an ancestor list of their own
-//   ParamCompletion.lst   every routine with parameters and its parameter items
+//   ParamCompletion.lst   every such routine with parameters and its parameter items
 //   RepMaj.lst            the identifiers of the interface in their declared spelling
 #pragma once
 

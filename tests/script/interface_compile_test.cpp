@@ -166,8 +166,9 @@ TEST(InterfaceCompile, HandlersFromTheTemplatesBind)
 // engine to accept a handler whose parameter is of an integer type of another size.
 TEST(InterfaceCompile, DISABLED_HelpHandlerFromTheTemplateBinds)
 {
-    const auto out = compileScript("function Form1OnHelp(Command: Word; Data: Longint; var CallHelp: Boolean): Boolean;"
-                                   "\r\nbegin\r\n  Result := False;\r\nend;\r\n");
+    const auto out =
+        compileScript("function Form1OnHelp(Command: Word; Data: Longint; var CallHelp: Boolean): Boolean;"
+                      "\r\nbegin\r\n  Result := False;\r\nend;\r\n");
     EXPECT_TRUE(out.success) << firstError(out);
 }
 

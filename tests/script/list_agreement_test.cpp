@@ -166,7 +166,8 @@ TEST(ListAgreement, EveryRoutineCompilesWithItsHintsParameterCount)
         const auto sig = parseSignature(r.kind + " " + r.name + r.remainder);
         ASSERT_TRUE(sig) << r.name << r.remainder;
         EXPECT_EQ(static_cast<int>(hints.hintFor(r.name).size()), sig->paramCount()) << r.name;
-        t.stmt(r.name + t.args(*sig) + ";");
+        const std::string call = r.name + t.args(*sig);
+        t.stmt(sig->result.empty() ? call + ";" : t.var(sig->result) + " := " + call + ";");
         ++routines;
     }
     EXPECT_GT(routines, 400);
