@@ -134,7 +134,7 @@ double zlibCompress(const std::vector<std::string>& files, int level, Packed& pa
 
 double zlibInflate(const Packed& packed)
 {
-    return bench::bestOf(3, [&] {
+    return bench::bestOf(5, [&] {
         std::vector<Bytef> out(kArchiveChunkSize);
         for (size_t i = 0; i < packed.chunks.size(); ++i) {
             uLongf outLen = uLongf(out.size());
@@ -185,7 +185,7 @@ double saveProject(const Project& p, const fs::path& file, int index)
 double loadProject(const fs::path& file, const fs::path& tmpApp)
 {
     return bench::bestOf(
-        3,
+        5,
         [&] {
             Silent prompter;
             Progress progress;

@@ -8,25 +8,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace shell {
-namespace {
-
-// A form's outer size less its client size with the standard sizeable border and caption.
-constexpr int kFrameWidth = 8;
-constexpr int kFrameHeight = 34;
-
-} // namespace
-
-std::unique_ptr<DesignFormModel> DesignFormModel::newForm()
-{
-    auto form = std::make_unique<DesignFormModel>();
-    form->name = "Form1";
-    form->caption = form->name;
-    form->clientWidth = 490 - kFrameWidth;
-    form->clientHeight = 380 - kFrameHeight;
-    return form;
-}
-
 DesignFormWindow::DesignFormWindow(std::unique_ptr<DesignFormModel> model, Prompter& prompter, QWidget* owner)
     : QWidget(owner, Qt::Window), m_model(std::move(model)), m_prompter(prompter)
 {
@@ -40,44 +24,55 @@ DesignFormWindow::~DesignFormWindow() = default;
 
 void DesignFormWindow::refresh()
 {
-    setObjectName(m_model->name);
-    setWindowTitle(m_model->caption);
+    setObjectName(m_model->name());
+    setWindowTitle(m_model->caption());
     delete m_surface;
     m_surface = new QWidget(this);
     m_surface->setObjectName("designSurface");
     m_surface->setAutoFillBackground(true);
-    m_surface->setGeometry(0, 0, m_model->clientWidth, m_model->clientHeight);
-    addViews(m_surface, m_model->controls);
+    const int width = std::clamp(m_model->clientWidth(), 40, 4000);
+    const int height = std::clamp(m_model->clientHeight(), 30, 4000);
+    m_surface->setGeometry(0, 0, width, height);
+    addViews(m_surface, m_model->root().children);
     m_surface->show();
-    setFixedSize(m_model->clientWidth, m_model->clientHeight);
+    setFixedSize(width, height);
 }
 
-void DesignFormWindow::addViews(QWidget* parent, const std::vector<DesignControl>& controls)
+void DesignFormWindow::addViews(QWidget* parent, const std::vector<FormRecord>& records)
 {
-    for (const DesignControl& c : controls) {
+    for (const FormRecord& r : records) {
+        const QString name = QString::fromStdString(r.name);
+        const QString className = QString::fromStdString(r.className);
+        const int left = static_cast<int>(r.integer("Left"));
+        const int top = static_cast<int>(r.integer("Top"));
+        const int width = static_cast<int>(r.integer("Width", 32));
+        const int height = static_cast<int>(r.integer("Height", 32));
+        QString caption = r.text("Caption");
+        if (caption.isEmpty())
+            caption = r.text("Text");
         auto* view = new QFrame(parent);
         view->setFrameShape(QFrame::Box);
         view->setFrameShadow(QFrame::Plain);
-        view->setGeometry(c.left, c.top, std::max(c.width, 8), std::max(c.height, 8));
+        view->setGeometry(left, top, std::clamp(width, 8, 4000), std::clamp(height, 8, 4000));
         view->setToolTip(QString("%1: %2\n%3, %4  %5 x %6")
-                             .arg(c.name, c.className)
-                             .arg(c.left)
-                             .arg(c.top)
-                             .arg(c.width)
-                             .arg(c.height));
+                             .arg(name, className)
+                             .arg(left)
+                             .arg(top)
+                             .arg(width)
+                             .arg(height));
         auto* layout = new QVBoxLayout(view);
         layout->setContentsMargins(2, 1, 2, 1);
         layout->setSpacing(0);
-        auto* title = new QLabel(QString("%1: %2").arg(c.name, c.className), view);
+        auto* title = new QLabel(QString("%1: %2").arg(name, className), view);
         QFont small = title->font();
         small.setPointSizeF(std::max(6.0, small.pointSizeF() - 1.5));
         title->setFont(small);
         title->setStyleSheet("color: #606060;");
         layout->addWidget(title);
-        if (!c.caption.isEmpty())
-            layout->addWidget(new QLabel(c.caption, view));
+        if (!caption.isEmpty())
+            layout->addWidget(new QLabel(caption, view));
         layout->addStretch(1);
-        addViews(view, c.children);
+        addViews(view, r.children);
     }
 }
 

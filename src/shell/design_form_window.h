@@ -4,34 +4,14 @@
 // designed form stays for the life of the project); New and Open replace it.
 #pragma once
 
+#include "shell/design_form_model.h"
 #include "shell/prompter.h"
 
 #include <QWidget>
 
 #include <memory>
-#include <vector>
 
 namespace shell {
-
-struct DesignControl {
-    QString className;
-    QString name;
-    QString caption;
-    int left = 0, top = 0, width = 0, height = 0;
-    std::vector<DesignControl> children;
-};
-
-// The form of the current project, as far as the studio's windows need it.
-struct DesignFormModel {
-    QString name = "Form1";
-    QString caption = "Form1";
-    int clientWidth = 482;
-    int clientHeight = 346;
-    std::vector<DesignControl> controls;
-
-    // Form1, 490 x 380 outside, caption equal to the name.
-    static std::unique_ptr<DesignFormModel> newForm();
-};
 
 class DesignFormWindow : public QWidget {
     Q_OBJECT
@@ -50,7 +30,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void addViews(QWidget* parent, const std::vector<DesignControl>& controls);
+    void addViews(QWidget* parent, const std::vector<FormRecord>& records);
 
     std::unique_ptr<DesignFormModel> m_model;
     Prompter& m_prompter;

@@ -3,6 +3,8 @@
 
 #include "editor/code_editor.h"
 #include "platform/lang.h"
+#include "platform/languages.h"
+#include "platform/path_macros.h"
 #include "shell/design_form_window.h"
 #include "shell/lang_warn.h"
 #include "shell/messages_panel.h"
@@ -22,6 +24,7 @@
 #include <QDockWidget>
 #include <QMenu>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -75,6 +78,13 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent) : QMainWindow(parent),
         form->prepare();
         return runDialog(*form) == QDialog::Accepted ? form->password() : QString();
     };
+
+    m_eventLists = script::EventLists::load(platform::sourceDir() / "data");
+    m_languageName = QString::fromStdString(
+        platform::readLanguageInfo(platform::currentLanguageFile()).displayName());
+    for (const auto& file : platform::languageFiles(platform::sourceDir() / "language"))
+        m_languageFiles << QString::fromStdString(file.string());
+    m_help.setHelpFile(QString::fromStdString(platform::ExpandPathMacros(std::string(platform::kDefaultHelpFile))));
 
     readCreationSettings();
     updateCommandStates();
@@ -276,6 +286,13 @@ void TMainForm::showHelpOf()
 }
 
 // --- Closing ---------------------------------------------------------------------------------
+
+void TMainForm::closeWithoutQuestions()
+{
+    m_modified = false;
+    m_testRunActive = false;
+    close();
+}
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {

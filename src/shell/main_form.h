@@ -7,6 +7,9 @@
 // Commands of later parts of the studio are present in the menus and stay disabled.
 #pragma once
 
+#include "script/compiler_host.h"
+#include "script/event_handlers.h"
+#include "shell/design_form_window.h"
 #include "shell/help.h"
 #include "shell/prompter.h"
 
@@ -31,7 +34,6 @@ class CodeEditor;
 
 namespace shell {
 
-class DesignFormWindow;
 class InspectorPanel;
 class MessagesPanel;
 class PalettePanel;
@@ -42,7 +44,6 @@ class TLangWarn;
 class TMess;
 class TProjectSettings;
 class TSelectForm;
-struct DesignFormModel;
 
 struct Bookmark {
     int x = -1; // column
@@ -76,6 +77,9 @@ public:
     const std::array<Bookmark, 10>& bookmarks() const { return m_bookmarks; }
     DesignFormWindow* designForm() const { return m_designForm; }
     QString composedScript() const { return m_composedScript; }
+    // The compression level index of the Embedded Files dialog ("None" until it was shown).
+    int compressionIndex() const { return m_compressionIndex; }
+    script::DesignFormInfo designFormInfo() const;
 
     // --- Guards and commands ---------------------------------------------------------------------
     bool CheckNotRunning();
@@ -111,6 +115,8 @@ public:
     void instanceData(const QString& path);
     // Restores the Position section (before the first display).
     void restorePosition();
+    // Closes through the normal closing steps, without the save question (the session ends).
+    void closeWithoutQuestions();
     // The information box of "/?".
     void showUsage();
 
@@ -143,11 +149,12 @@ public:
     QMenu* menu(const QString& name) const { return m_menus.value(name); }
     QToolBar* toolbar(int number) const; // 1 … 6
     QDockWidget* panel(const QString& name) const;
-    TMess* progressWindow() const { return m_mess; }
-    TProjectSettings* projectSettingsForm() const { return m_projectSettings; }
-    TFormPassword* passwordForm() const { return m_formPassword; }
-    TFormSetProjectPassword* setPasswordForm() const { return m_formSetPassword; }
-    TSelectForm* selectForm() const { return m_selectForm; }
+    // The secondary windows, created on first use unless start-up made them already.
+    TMess* progressWindow();
+    TProjectSettings* projectSettingsForm();
+    TFormPassword* passwordForm();
+    TFormSetProjectPassword* setPasswordForm();
+    TSelectForm* selectForm();
     QString helpHint() const { return m_helpHint; }
     QStringList toolCommands() const { return m_toolCommands; }
 
@@ -251,7 +258,11 @@ private:
     QString m_embeddedDir;
     std::array<Bookmark, 10> m_bookmarks{};
     QString m_composedScript;
+    int m_compressionIndex = 1;
     QStringList m_recent;
+
+    script::CompilerHost m_compiler;
+    script::EventLists m_eventLists;
 };
 
 } // namespace shell

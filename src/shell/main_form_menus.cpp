@@ -3,6 +3,7 @@
 #include "shell/main_form.h"
 
 #include "editor/code_editor.h"
+#include "platform/settings.h"
 #include "shell/messages_panel.h"
 #include "shell/skins.h"
 #include "shell/studio_icons.h"
@@ -212,6 +213,16 @@ void TMainForm::buildViewMenu()
     tip->setCheckable(true);
     QAction* welcome = addItem(startup, "StartupWelcome1", "Welcome", QString(), QString());
     welcome->setCheckable(true);
+    connect(tip, &QAction::triggered, this, [tip] {
+        const bool on = !platform::settings::general::ShowTips.read();
+        platform::settings::general::ShowTips.write(on);
+        tip->setChecked(on);
+    });
+    connect(welcome, &QAction::triggered, this, [welcome] {
+        const bool on = !platform::settings::general::ShowWelcome.read();
+        platform::settings::general::ShowWelcome.write(on);
+        welcome->setChecked(on);
+    });
     connect(startup, &QMenu::aboutToShow, this, &TMainForm::updateStartupDialogsMenu);
     m->addSeparator();
     pending(addItem(m, "InspectorOptions1", "Object Inspector Options", QString(),

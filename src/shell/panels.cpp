@@ -1,13 +1,15 @@
 // The Controls and Inspector panels.
 #include "shell/panels.h"
 
-#include "shell/design_form_window.h"
+#include "shell/design_form_model.h"
 
 #include <QHeaderView>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace shell {
 namespace {
@@ -25,11 +27,45 @@ QString colorSheet(const char* widget, const QColor& color)
     return QString("%1 { background: %2; }").arg(widget, color.name());
 }
 
-void flatten(const std::vector<DesignControl>& controls, std::vector<const DesignControl*>& out)
+void flatten(const std::vector<FormRecord>& records, std::vector<const FormRecord*>& out)
 {
-    for (const DesignControl& c : controls) {
-        out.push_back(&c);
-        flatten(c.children, out);
+    for (const FormRecord& r : records) {
+        out.push_back(&r);
+        flatten(r.children, out);
+    }
+}
+
+// A stored value as the inspector writes it.
+QString displayText(const vcl::Value& v)
+{
+    using vcl::ValueTag;
+    if (v.isInteger())
+        return QString::number(v.integer);
+    if (v.isString())
+        return QString::fromStdString(v.text);
+    if (v.isBoolean())
+        return v.tag == ValueTag::True ? "True" : "False";
+    if (v.isFloat())
+        return QString::number(v.real);
+    switch (v.tag) {
+    case ValueTag::Ident:
+        return QString::fromStdString(v.text);
+    case ValueTag::Set: {
+        QStringList names;
+        for (const std::string& e : v.elements)
+            names << QString::fromStdString(e);
+        return "[" + names.join(", ") + "]";
+    }
+    case ValueTag::List:
+        return QString("(%1 items)").arg(v.items.size());
+    case ValueTag::Collection:
+        return QString("(%1 items)").arg(v.collection.size());
+    case ValueTag::Binary:
+        return QString("(%1 bytes)").arg(v.text.size());
+    case ValueTag::Nil:
+        return "nil";
+    default:
+        return QString();
     }
 }
 
@@ -115,10 +151,10 @@ void InspectorPanel::showForm(const DesignFormModel* form)
     m_form = form;
     if (!form)
         return;
-    m_components->addItem(form->name + ": TForm");
-    flatten(form->controls, m_flat);
-    for (const DesignControl* c : m_flat)
-        m_components->addItem(c->name + ": " + c->className);
+    m_flat.push_back(&form->root());
+    flatten(form->root().children, m_flat);
+    for (const FormRecord* r : m_flat)
+        m_components->addItem(QString::fromStdString(r->name + ": " + r->className));
     m_components->setCurrentRow(0);
 }
 
@@ -127,26 +163,18 @@ void InspectorPanel::showControl(int index)
     m_properties->clear();
     if (!m_form || index < 0)
         return;
-    auto add = [this](const QString& name, const QString& value) {
+    if (index >= static_cast<int>(m_flat.size()))
+        return;
+    const FormRecord& r = *m_flat[index];
+    std::vector<std::pair<QString, QString>> rows;
+    rows.emplace_back("Name", QString::fromStdString(r.name));
+    for (const auto& [name, value] : r.properties)
+        rows.emplace_back(QString::fromStdString(name), displayText(value));
+    std::sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        return a.first.compare(b.first, Qt::CaseInsensitive) < 0;
+    });
+    for (const auto& [name, value] : rows)
         m_properties->addTopLevelItem(new QTreeWidgetItem({name, value}));
-    };
-    if (index == 0) {
-        add("Caption", m_form->caption);
-        add("ClientHeight", QString::number(m_form->clientHeight));
-        add("ClientWidth", QString::number(m_form->clientWidth));
-        add("Name", m_form->name);
-        return;
-    }
-    if (index - 1 >= static_cast<int>(m_flat.size()))
-        return;
-    const DesignControl& c = *m_flat[index - 1];
-    if (!c.caption.isEmpty())
-        add("Caption", c.caption);
-    add("Height", QString::number(c.height));
-    add("Left", QString::number(c.left));
-    add("Name", c.name);
-    add("Top", QString::number(c.top));
-    add("Width", QString::number(c.width));
 }
 
 bool InspectorPanel::hasFocusedRow() const

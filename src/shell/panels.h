@@ -1,6 +1,6 @@
 // The contents of the Controls and Inspector panels as the studio shows them until the palette and
 // the inspectors of the form designer take over: the list of control classes, and a read-only view
-// of the selected component's properties (name, class, position, size, caption).
+// of the selected component's stored properties.
 #pragma once
 
 #include <QColor>
@@ -12,8 +12,8 @@ class QTreeWidget;
 
 namespace shell {
 
-struct DesignControl;
-struct DesignFormModel;
+struct FormRecord;
+class DesignFormModel;
 
 class PalettePanel : public QWidget {
     Q_OBJECT
@@ -47,7 +47,7 @@ private:
     QTreeWidget* m_properties;
     QTreeWidget* m_events;
     const DesignFormModel* m_form = nullptr;
-    std::vector<const DesignControl*> m_flat;
+    std::vector<const FormRecord*> m_flat;
 };
 
 } // namespace shell

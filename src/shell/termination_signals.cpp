@@ -12,6 +12,7 @@ namespace shell {
 namespace {
 
 int g_signalFds[2] = {-1, -1};
+bool g_requested = false;
 
 void onSignal(int)
 {
@@ -21,6 +22,11 @@ void onSignal(int)
 
 } // namespace
 
+bool terminationRequested()
+{
+    return g_requested;
+}
+
 void quitOnTerminationSignals()
 {
     if (g_signalFds[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalFds) != 0)
@@ -29,7 +35,10 @@ void quitOnTerminationSignals()
     QObject::connect(notifier, &QSocketNotifier::activated, [] {
         char c = 0;
         [[maybe_unused]] const ssize_t n = ::read(g_signalFds[1], &c, 1);
-        QCoreApplication::quit();
+        // The session is ending: leave the event loop at once. quit() would ask every window to
+        // close, and a window that waits for an answer would keep the process alive.
+        g_requested = true;
+        QCoreApplication::exit(0);
     });
     struct sigaction sa {};
     sa.sa_handler = onSignal;

@@ -6,5 +6,7 @@ namespace shell {
 
 // Call once, after the QCoreApplication exists.
 void quitOnTerminationSignals();
+// A termination signal arrived (the event loop may not have been running yet to end).
+bool terminationRequested();
 
 } // namespace shell

@@ -14,6 +14,7 @@ namespace vcl::rules {
 namespace {
 
 struct Known {
+    const PropInfo* name = nullptr;
     const PropInfo* tabOrder = nullptr;
     const PropInfo* clientWidth = nullptr;
     const PropInfo* clientHeight = nullptr;
@@ -43,6 +44,7 @@ const Known& known()
         auto root = [&](const char* cls, const char* prop) {
             return r.classNamed(cls).findProperty(prop)->root;
         };
+        k.name = root("TComponent", "Name");
         k.tabOrder = root("TWinControl", "TabOrder");
         k.clientWidth = root("TControl", "ClientWidth");
         k.clientHeight = root("TControl", "ClientHeight");
@@ -132,6 +134,10 @@ bool derivedValue(const Component& c, const Persistent& obj, const PropInfo& pro
     const Known& k = known();
     const PropInfo* r = prop.root;
     if (&obj == &c) {
+        if (r == k.name) {
+            out = Value::string(c.name());
+            return true;
+        }
         if (r == k.tabOrder) {
             const int i = c.tabIndex();
             out = Value::integerValue(i >= 0 ? i : c.m_pendingTabOrder);
@@ -174,6 +180,10 @@ bool assignDerived(Component& c, Persistent& obj, const PropInfo& prop, const Va
     const Known& k = known();
     const PropInfo* r = prop.root;
     if (&obj == &c) {
+        if (r == k.name) {
+            c.setName(v.text);
+            return true;
+        }
         if (c.classInfo().tile && (r == k.width || r == k.height))
             return true; // a tile keeps its 32 x 32
         if (r == k.tabOrder) {
