@@ -395,6 +395,11 @@ void nIntToHex(Interpreter&, Value* a, Value& r)
     std::snprintf(buf, sizeof buf, "%0*llX", static_cast<int>(digits), static_cast<unsigned long long>(v));
     r = Value::string(buf);
 }
+void nRandomRange(Interpreter& vm, Value* a, Value& r)
+{
+    std::int64_t n = I(a[0]);
+    r = Value::integer(n <= 0 ? 0 : std::uniform_int_distribution<std::int64_t>(0, n - 1)(vm.random()));
+}
 void nOdd(Interpreter&, Value* a, Value& r)
 {
     r = Value::boolean((I(a[0]) & 1) != 0);
@@ -593,6 +598,7 @@ const std::vector<NativeDef>& nativeTable()
         {"function GetExceptionMessage: String", "GETEXCEPTIONMESSAGE", nGetExceptionMessage, true},
         {"function IntToHex(Value: Int64; Digits: Integer): String", "INTTOHEX", nIntToHex, false},
         {"function Odd(X: Int64): Boolean", "ODD", nOdd, false},
+        {"function Random(Range: Integer): Integer", "RANDOM", nRandomRange, false},
         {"function SameText(const S1, S2: String): Boolean", "SAMETEXT", nSameText, false},
         {"function BoolToStr(B: Boolean): String", "BOOLTOSTR", nBoolToStr, false},
         {"function StrToBool(const S: String): Boolean", "STRTOBOOL", nStrToBool, false},

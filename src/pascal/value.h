@@ -299,8 +299,8 @@ struct RecRep {
 static_assert(sizeof(RecRep) % alignof(Value) == 0, "fields follow the header");
 
 // Longest string and largest array a script can make; beyond, the operation fails with "Out of memory".
-constexpr std::size_t kMaxStringLength = std::size_t(1) << 30;
-constexpr std::size_t kMaxArrayLength = std::size_t(1) << 26;
+constexpr std::size_t kMaxStringLength = std::size_t(1) << 28;
+constexpr std::size_t kMaxArrayLength = std::size_t(1) << 24;
 
 // Block helpers used by the interpreter and the natives. New blocks come with a count of 1.
 namespace rep {
