@@ -6,7 +6,7 @@
 #include "editor/code_editor.h"
 #include "platform/lang.h"
 #include "platform/text_encoding.h"
-#include "script/inspector_filters.h"
+#include "script/form_info.h"
 #include "shell/design_form_model.h"
 #include "shell/design_form_window.h"
 #include "shell/messages_panel.h"
@@ -47,25 +47,9 @@ private:
 
 script::DesignFormInfo TMainForm::designFormInfo() const
 {
-    script::DesignFormInfo info;
     if (!m_designForm)
-        return info;
-    auto object = [](const vcl::Component& c) {
-        script::FormObject o;
-        o.name = c.name();
-        const vcl::ClassInfo* cls = &c.classInfo();
-        o.className = cls->name;
-        o.is = [cls](std::string_view ancestor) { return cls->inheritsFrom(ancestor); };
-        for (const vcl::PropInfo* event : cls->events())
-            o.eventProperties.push_back(event->name);
-        script::sortInspectorOrder(o.eventProperties);
-        return o;
-    };
-    const vcl::Component& root = m_designForm->model().root();
-    info.form = object(root);
-    for (const auto& owned : root.components())
-        info.components.push_back(object(*owned));
-    return info;
+        return {};
+    return script::describeForm(m_designForm->model().root());
 }
 
 bool TMainForm::Compile()

@@ -23,6 +23,7 @@ private slots:
     void compileRunsWithAReadOnlyScriptAndMarkedCaption();
     void messagesCanBeSavedAndCleared();
     void saveIsRefusedWhenTheScriptDoesNotCompile();
+    void theWelcomeSampleOpensAndCompiles();
 };
 
 void TestCompile::errorRowsMoveTheCaretAndMarkTheLine()
@@ -162,6 +163,23 @@ void TestCompile::saveIsRefusedWhenTheScriptDoesNotCompile()
     QCOMPARE(s.prompter.boxes[1].caption, QString("Error"));
     QVERIFY(m.isEnabled());
     QVERIFY(!m.codeEditor()->isReadOnly());
+}
+
+void TestCompile::theWelcomeSampleOpensAndCompiles()
+{
+    Studio s;
+    shell::TMainForm& m = *s.main;
+    m.setModified(false);
+    const QString sample = QString::fromStdString((distDir() / "Samples" / "Welcome.lmb").string());
+    QVERIFY(m.LoadProject(sample, true));
+    QVERIFY(s.prompter.boxes.isEmpty());
+    const vcl::Component& form = m.designForm()->model().root();
+    QVERIFY(form.findComponent("Button1"));
+    QVERIFY(form.findComponent("Label1"));
+    QCOMPARE(m.designForm()->windowTitle(), QString("Welcome to Lumeni Zarerud"));
+    QVERIFY(m.Compile());
+    QVERIFY(m.composedScript().contains(" Button1.OnClick:=@Button1OnClick;"));
+    QVERIFY(m.composedScript().contains(" Button2.OnClick:=@Button2OnClick;"));
 }
 
 QTEST_MAIN(TestCompile)
