@@ -11,6 +11,23 @@
 #include <algorithm>
 
 namespace shell {
+namespace {
+
+// "&Say hello" as the control shows it: "&" marks the accelerator, "&&" is an ampersand.
+QString withoutAccelerator(const QString& caption)
+{
+    QString out;
+    for (int i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) {
+            out += caption[++i];
+            continue;
+        }
+        out += caption[i];
+    }
+    return out;
+}
+
+} // namespace
 DesignFormWindow::DesignFormWindow(std::unique_ptr<DesignFormModel> model, Prompter& prompter, QWidget* owner)
     : QWidget(owner, Qt::Window), m_model(std::move(model)), m_prompter(prompter)
 {
@@ -30,6 +47,13 @@ void DesignFormWindow::refresh()
     m_surface = new QWidget(this);
     m_surface->setObjectName("designSurface");
     m_surface->setAutoFillBackground(true);
+    // The form's colour: a BGR value, or a system colour (negative) shown as the button face.
+    const int color = componentInteger(m_model->root(), "Color", -1);
+    if (color >= 0) {
+        QPalette pal = m_surface->palette();
+        pal.setColor(QPalette::Window, QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
+        m_surface->setPalette(pal);
+    }
     const int width = std::clamp(m_model->clientWidth(), 40, 4000);
     const int height = std::clamp(m_model->clientHeight(), 30, 4000);
     m_surface->setGeometry(0, 0, width, height);
@@ -47,6 +71,8 @@ void DesignFormWindow::refresh()
     }
     m_surface->show();
     setFixedSize(width, height);
+    // Where the form was designed to appear.
+    move(componentInteger(m_model->root(), "Left", 200), componentInteger(m_model->root(), "Top", 120));
 }
 
 void DesignFormWindow::addViews(QWidget* parent, const vcl::Component& container)
@@ -61,6 +87,7 @@ void DesignFormWindow::addViews(QWidget* parent, const vcl::Component& container
         QString caption = componentText(*c, "Caption");
         if (caption.isEmpty())
             caption = componentText(*c, "Text");
+        caption = withoutAccelerator(caption);
         auto* view = new QFrame(parent);
         view->setFrameShape(QFrame::Box);
         view->setFrameShadow(QFrame::Plain);
@@ -80,8 +107,12 @@ void DesignFormWindow::addViews(QWidget* parent, const vcl::Component& container
         title->setFont(small);
         title->setStyleSheet("color: #606060;");
         layout->addWidget(title);
-        if (!caption.isEmpty())
-            layout->addWidget(new QLabel(caption, view));
+        if (!caption.isEmpty()) {
+            auto* text = new QLabel(caption, view);
+            text->setWordWrap(true);
+            text->setTextFormat(Qt::PlainText);
+            layout->addWidget(text);
+        }
         layout->addStretch(1);
         addViews(view, *c);
     }

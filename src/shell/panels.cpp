@@ -3,6 +3,7 @@
 
 #include "script/inspector_filters.h"
 #include "shell/design_form_model.h"
+#include "shell/skins.h"
 #include "vcl/palette.h"
 #include "vcl/property_editing.h"
 
@@ -19,7 +20,7 @@ namespace {
 
 QString colorSheet(const char* widget, const QColor& color)
 {
-    return QString("%1 { background: %2; }").arg(widget, color.name());
+    return QString("%1 { background: %2; color: %3; }").arg(widget, color.name(), readableTextOn(color).name());
 }
 
 
@@ -64,7 +65,9 @@ InspectorPanel::InspectorPanel(QWidget* parent) : QWidget(parent)
         tree->setRootIsDecorated(false);
         tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
         tree->header()->setSectionResizeMode(0, QHeaderView::Interactive);
-        tree->header()->resizeSection(0, 110);
+        tree->header()->setStretchLastSection(true);
+        tree->header()->resizeSection(0, 130);
+        tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         return tree;
     };
     m_properties = makeTree("ELPropertyInspector1");
