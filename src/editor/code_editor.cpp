@@ -22,10 +22,16 @@ constexpr int kErrorIndicator = 9; // above the range the lexers use
 const QColor kErrorBack(0x80, 0x00, 0x00);  // $000080 in BGR
 const QColor kErrorText(0xFF, 0xFF, 0xFF);
 
-QFont editorFont()
+QFont fixedFont(const QString& family, int pointSize)
 {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(10);
+    QFont font(family);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSize(pointSize);
+    const QFontInfo info(font);
+    if (family.isEmpty() || !info.fixedPitch() || info.family().compare(family, Qt::CaseInsensitive) != 0) {
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font.setPointSize(pointSize);
+    }
     return font;
 }
 
@@ -38,20 +44,9 @@ CodeEditor::CodeEditor(QWidget* parent) : QsciScintilla(parent)
     setEolMode(EolUnix);
 
     m_lexer = new QsciLexerPascal(this);
-    const QFont font = editorFont();
-    m_lexer->setDefaultFont(font);
-    m_lexer->setFont(font);
-    QFont bold = font;
-    bold.setBold(true);
-    QFont italic = font;
-    italic.setItalic(true);
-    m_lexer->setFont(bold, QsciLexerPascal::Keyword);
     for (int style : {QsciLexerPascal::Comment, QsciLexerPascal::CommentParenthesis,
                       QsciLexerPascal::CommentLine})
-    {
-        m_lexer->setFont(italic, style);
         m_lexer->setColor(QColor(0x00, 0x80, 0x00), style);
-    }
     m_lexer->setColor(QColor(0x00, 0x00, 0x80), QsciLexerPascal::Keyword);
     m_lexer->setColor(QColor(0x00, 0x00, 0xFF), QsciLexerPascal::SingleQuotedString);
     m_lexer->setColor(QColor(0x00, 0x00, 0xFF), QsciLexerPascal::Character);
@@ -61,11 +56,11 @@ CodeEditor::CodeEditor(QWidget* parent) : QsciScintilla(parent)
     m_lexer->setColor(QColor(0x00, 0x80, 0x80), QsciLexerPascal::PreProcessorParenthesis);
     m_lexer->setColor(QColor(0xC0, 0x00, 0x00), QsciLexerPascal::UnclosedString);
     setLexer(m_lexer);
+    setEditorFont(QString(), 10);
 
     setMarginType(0, NumberMargin);
     setMarginLineNumbers(0, true);
     setMarginWidth(0, QStringLiteral("00000"));
-    setMarginsFont(font);
     setMarginWidth(1, 0);
     setFolding(NoFoldStyle);
     setIndentationsUseTabs(false);
@@ -93,6 +88,35 @@ CodeEditor::CodeEditor(QWidget* parent) : QsciScintilla(parent)
             setErrorLine(-1);
         emit textEdited();
     });
+}
+
+void CodeEditor::setEditorFont(const QString& family, int pointSize)
+{
+    const QFont font = fixedFont(family, pointSize);
+    m_lexer->setDefaultFont(font);
+    m_lexer->setFont(font);
+    QFont bold = font;
+    bold.setBold(true);
+    QFont italic = font;
+    italic.setItalic(true);
+    m_lexer->setFont(bold, QsciLexerPascal::Keyword);
+    for (int style : {QsciLexerPascal::Comment, QsciLexerPascal::CommentParenthesis,
+                      QsciLexerPascal::CommentLine})
+        m_lexer->setFont(italic, style);
+    setMarginsFont(font);
+    if (marginLineNumbers(0))
+        setMarginWidth(0, QStringLiteral("00000"));
+}
+
+QFont CodeEditor::editorFont() const
+{
+    return m_lexer->font(QsciLexerPascal::Default);
+}
+
+void CodeEditor::setBackgroundColor(const QColor& color)
+{
+    m_lexer->setDefaultPaper(color);
+    m_lexer->setPaper(color);
 }
 
 QStringList CodeEditor::lines() const

@@ -37,6 +37,12 @@ public:
     int caretColumn() const;
     void setCaret(int line, int column);
 
+    // The font of the script; a family this system lacks (or one that is not fixed-width, as the
+    // Windows "Courier New" of stored options may be here) gives the system's fixed-width font.
+    void setEditorFont(const QString& family, int pointSize);
+    QFont editorFont() const;
+    void setBackgroundColor(const QColor& color);
+
     bool canPaste() const;
     QString wordAtCaret() const;
 

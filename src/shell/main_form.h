@@ -7,6 +7,7 @@
 // Commands of later parts of the studio are present in the menus and stay disabled.
 #pragma once
 
+#include "editor/editor_options.h"
 #include "script/compiler_host.h"
 #include "script/event_handlers.h"
 #include "shell/design_form_window.h"
@@ -143,6 +144,7 @@ public:
 
     // --- Parts, for the tests and the other windows ----------------------------------------------
     editor::CodeEditor* codeEditor() const { return m_editor; }
+    editor::EditorOptions& editorOptions() { return m_editorOptions; }
     StudioStatusBar* studioStatusBar() const { return m_status; }
     MessagesPanel* messages() const { return m_messages; }
     QAction* action(const QString& name) const { return m_actions.value(name); }
@@ -270,6 +272,7 @@ private:
     int m_compressionIndex = 1;
     QStringList m_recent;
 
+    editor::EditorOptions m_editorOptions;
     script::CompilerHost m_compiler;
     script::EventLists m_eventLists;
 };

@@ -128,6 +128,9 @@ void TMainForm::readCreationSettings()
     m_helpHint = lang("SFORHELPPRESSF1");
     m_status->setPanelText(0, m_helpHint);
 
+    m_editorOptions = editor::EditorOptions::load(editor::editorOptionsReadPath(platform::sourceDir()));
+    m_editorOptions.applyTo(*m_editor);
+
     applySkin(QString::fromStdString(st::general::Skin.read()));
 
     // Tools: counting down and inserting at the top shows tools 1 to NR in ascending order.
@@ -367,6 +370,8 @@ void TMainForm::writeClosingSettings()
         st::general::Skin.write(qstd(m_skin));
         st::general::Inspector1Splitter.write(m_inspector->properties()->header()->sectionSize(0));
         saveLayouts();
+        // A failure to write the editor options is ignored, as for every setting here.
+        m_editorOptions.save(editor::editorOptionsWritePath(platform::sourceDir()));
         st::RecentFiles recent;
         for (auto it = m_recent.crbegin(); it != m_recent.crend(); ++it)
             recent.AddRecentFile(qstd(*it));

@@ -115,7 +115,14 @@ struct Studio {
     explicit Studio(const std::function<void()>& beforeCreate = {}, bool start = true)
     {
         quietPlatformNotes();
-        platform::setSourceDir(distDir());
+        // The studio's folder: the install tree's data, and a place of its own for what it writes.
+        const auto install = home.root() / "install";
+        std::filesystem::create_directories(install);
+        for (const char* folder : {"data", "language", "documentation", "Samples", "include", "Templates"}) {
+            if (std::filesystem::exists(distDir() / folder))
+                std::filesystem::create_directory_symlink(distDir() / folder, install / folder);
+        }
+        platform::setSourceDir(install);
         platform::TemporaryFiles::instance().createAppDir();
         platform::setCurrentLanguageFile({});
         if (beforeCreate)

@@ -592,7 +592,7 @@ void TestMainForm::toolsMenuFromTheSettings()
     QCOMPARE(s.prompter.started[0], (QStringList{"/usr/bin/true", "--first"}));
     // The tool numbered last gets tag 0.
     QCOMPARE(s.main->toolCommands().first(),
-             QString::fromStdString((distDir() / "tool two").string()));
+             QString::fromStdString((platform::sourceDir() / "tool two").string()));
 }
 
 void TestMainForm::helpOpensPagesOfTheDocumentation()
