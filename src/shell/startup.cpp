@@ -43,8 +43,11 @@ std::unique_ptr<TMainForm> startStudio(Prompter& prompter, const StartupOptions&
         pause(options.splashPauseMs);
     }
     auto step = [&](int percent) {
-        if (splash)
-            splash->setProgress(percent, options.stepDelayMs);
+        if (!splash)
+            return;
+        splash->setProgress(percent, options.stepDelayMs);
+        if (options.splashStep)
+            options.splashStep(percent, splash->progressText());
     };
 
     step(5);

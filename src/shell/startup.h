@@ -9,6 +9,7 @@
 
 #include <QApplication>
 
+#include <functional>
 #include <memory>
 
 namespace shell {
@@ -21,6 +22,8 @@ struct StartupOptions {
     int splashPauseMs = 500; // before the progress appears
     QString languageFile;   // the language found before any window existed
     QString firstArgument;  // opened after the first display when it names a file
+    // Told of every splash step with the bar's text (start-up tests, diagnostics).
+    std::function<void(int percent, const QString& text)> splashStep;
 };
 
 // Creates and shows the main window; the caller keeps it alive until the event loop ends.
