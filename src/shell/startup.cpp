@@ -9,6 +9,10 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QHelpEvent>
+#include <QScreen>
+#include <QTextDocument>
+#include <QToolTip>
 #include <QPointer>
 #include <QThread>
 
@@ -29,11 +33,44 @@ void pause(int ms)
     }
 }
 
+// Hint windows stay 10 seconds and are at most six tenths of the screen wide.
+class HintWindows : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::ToolTip)
+            return false;
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (!w || w->toolTip().isEmpty())
+            return false;
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QScreen* screen = w->screen();
+        const int maxWidth = (screen ? screen->geometry().width() : 1280) / 10 * 6;
+        QString text = w->toolTip();
+        if (!Qt::mightBeRichText(text))
+            text = "<p style='white-space:pre-wrap'>" + text.toHtmlEscaped() + "</p>";
+        QToolTip::showText(help->globalPos(), text, w, QRect(), 10000);
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QLatin1String("qtooltip_label") && top->width() > maxWidth) {
+                top->setMaximumWidth(maxWidth);
+                top->adjustSize();
+            }
+        }
+        return true;
+    }
+};
+
 } // namespace
 
 std::unique_ptr<TMainForm> startStudio(Prompter& prompter, const StartupOptions& options)
 {
     QApplication::setApplicationName("Lumeni Zarerud");
+    static HintWindows* hints = nullptr;
+    if (!hints) {
+        hints = new HintWindows(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(hints);
+    }
     std::unique_ptr<TSplashForm> splash;
     if (options.splash) {
         splash = std::make_unique<TSplashForm>(QString::fromStdString(platform::programVersion()));
