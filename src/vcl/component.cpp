@@ -96,12 +96,42 @@ const Component& Component::root() const
     return const_cast<Component*>(this)->root();
 }
 
+void Component::indexName(Component& child)
+{
+    if (!child.m_name.empty())
+        m_nameIndex.try_emplace(child.m_name, &child);
+}
+
+void Component::unindexName(Component& child, const std::string& name)
+{
+    const auto it = m_nameIndex.find(name);
+    if (it == m_nameIndex.end() || it->second != &child)
+        return;
+    m_nameIndex.erase(it);
+    // Another component of the same name (possible only through raw names) takes its place.
+    for (const auto& c : m_components)
+        if (c.get() != &child && NoCaseEqual()(c->m_name, name)) {
+            m_nameIndex.emplace(c->m_name, c.get());
+            break;
+        }
+}
+
+void Component::setNameRaw(std::string name)
+{
+    if (m_owner)
+        m_owner->unindexName(*this, m_name);
+    m_name = std::move(name);
+    if (m_owner)
+        m_owner->indexName(*this);
+}
+
 Component& Component::adopt(std::unique_ptr<Component> child)
 {
     if (child->m_owner)
         throw platform::Error("Component " + child->m_name + " already has an owner");
     child->m_owner = this;
     m_components.push_back(std::move(child));
+    indexName(*m_components.back());
     return *m_components.back();
 }
 
@@ -111,6 +141,7 @@ std::unique_ptr<Component> Component::release(Component& child)
         if (it->get() == &child) {
             std::unique_ptr<Component> out = std::move(*it);
             m_components.erase(it);
+            unindexName(child, child.m_name);
             out->m_owner = nullptr;
             return out;
         }
@@ -122,10 +153,8 @@ Component* Component::findComponent(std::string_view name) const
 {
     if (name.empty())
         return nullptr;
-    for (const auto& c : m_components)
-        if (platform::equalsNoCase(c->m_name, name))
-            return c.get();
-    return nullptr;
+    const auto it = m_nameIndex.find(name);
+    return it == m_nameIndex.end() ? nullptr : it->second;
 }
 
 void Component::forEachOwned(const std::function<void(Component&)>& fn)
@@ -153,7 +182,7 @@ void Component::setName(std::string_view newName)
             throw platform::Error("A component named " + std::string(newName) + " already exists");
     }
     const std::string old = m_name;
-    m_name = std::string(newName);
+    setNameRaw(std::string(newName));
     // A text that still shows the old name follows the new one, as new controls show their name.
     if (!isLoading() && !classInfo().nameProperty.empty()) {
         if (const PropInfo* p = classInfo().findProperty(classInfo().nameProperty)) {
@@ -348,14 +377,19 @@ const PropInfo* followedParentProperty(const Component& c, const Persistent& obj
 
 } // namespace
 
+const Value& Component::propertyValueRef(const Persistent& obj, const PropInfo& prop, Value& scratch) const
+{
+    if (rules::derivedValue(*this, obj, prop, scratch))
+        return scratch;
+    if (const PropInfo* pp = followedParentProperty(*this, obj, prop))
+        return m_parent->propertyValueRef(*m_parent, *pp, scratch);
+    return obj.storedValue(prop);
+}
+
 Value Component::propertyValue(const Persistent& obj, const PropInfo& prop) const
 {
-    Value out;
-    if (rules::derivedValue(*this, obj, prop, out))
-        return out;
-    if (const PropInfo* pp = followedParentProperty(*this, obj, prop))
-        return m_parent->propertyValue(*m_parent, *pp);
-    return obj.storedValue(prop);
+    Value scratch;
+    return propertyValueRef(obj, prop, scratch);
 }
 
 const Persistent& Component::object(std::string_view path) const

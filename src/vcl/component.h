@@ -65,7 +65,7 @@ public:
     // the root. A text that equals the old name (Caption of a new button) follows the new one.
     void setName(std::string_view name);
     // Sets the name without checks or rules (stream readers, which check on their own).
-    void setNameRaw(std::string name) { m_name = std::move(name); }
+    void setNameRaw(std::string name);
 
     // ---- ownership ----
     Component* owner() const { return m_owner; }
@@ -124,6 +124,8 @@ public:
     Persistent& ownObject(const PropInfo& prop);
     // Value and assignment of one property of `obj`, an object of this component (itself or nested).
     Value propertyValue(const Persistent& obj, const PropInfo& prop) const;
+    // The same without a copy when the value is kept as it is; a computed one lands in `scratch`.
+    const Value& propertyValueRef(const Persistent& obj, const PropInfo& prop, Value& scratch) const;
     void setPropertyValue(Persistent& obj, const PropInfo& prop, const Value& value, std::string_view path);
 
     // The component a reference property names, resolved on the root's components.
@@ -154,10 +156,13 @@ public:
 private:
     explicit Component(const ClassInfo& cls) : Persistent(cls) {}
     void detachFromParent();
+    void indexName(Component& child);
+    void unindexName(Component& child, const std::string& name);
 
     std::string m_name;
     Component* m_owner = nullptr;
     std::vector<std::unique_ptr<Component>> m_components;
+    NoCaseMap<Component*> m_nameIndex; // the first owned component of each name
     Component* m_parent = nullptr;
     std::vector<Component*> m_controls;
     std::vector<Component*> m_tabList;

@@ -75,6 +75,7 @@ void writeProperties(TypedValueWriter& w, const Persistent& obj, const Component
 {
     const ClassInfo& cls = obj.classInfo();
     const std::size_t prefixLength = prefix.size();
+    Value scratch;
     for (const PropInfo* prop : cls.properties) {
         if (prop->isEvent() || prop->readOnly || prop->writeOnly || !isStored(obj, *prop))
             continue;
@@ -87,7 +88,7 @@ void writeProperties(TypedValueWriter& w, const Persistent& obj, const Component
                 writeProperties(w, *obj.nested(*prop), owner, prefix);
                 break;
             case ClassRole::Strings: {
-                const Value list = owner.propertyValue(obj, *prop);
+                const Value& list = owner.propertyValueRef(obj, *prop, scratch);
                 if (list.items.empty())
                     break;
                 prefix += ".Strings";
@@ -123,7 +124,7 @@ void writeProperties(TypedValueWriter& w, const Persistent& obj, const Component
             }
             continue;
         }
-        const Value v = owner.propertyValue(obj, *prop);
+        const Value& v = owner.propertyValueRef(obj, *prop, scratch);
         if (isDefault(*prop, v, cls.initialValue(*prop)))
             continue;
         w.writeShortString(prefix);
@@ -191,15 +192,17 @@ struct ReadState {
 }
 
 // Reads "Name = value" into `c`; the name has been checked to be no end of list.
-void readProperty(ReadState& s, Component& c, std::vector<std::string>& seen)
+// The properties of one record read so far, to refuse a property given twice.
+struct Seen {
+    std::vector<std::pair<const Persistent*, const PropInfo*>> known;
+};
+
+void readProperty(ReadState& s, Component& c, Seen& seen)
 {
     TypedValueReader& in = s.in;
     const std::size_t namePos = in.position();
     const std::string fullName = in.readShortString();
-    std::string key = platform::toUpperAscii(fullName);
-    if (std::find(seen.begin(), seen.end(), key) != seen.end())
-        failAt(s, namePos, "property " + fullName + " of " + c.name() + " appears twice");
-    seen.push_back(std::move(key));
+    auto twice = [&] { failAt(s, namePos, "property " + fullName + " of " + c.name() + " appears twice"); };
 
     Persistent* obj = &c;
     std::string_view rest = fullName;
@@ -232,9 +235,22 @@ void readProperty(ReadState& s, Component& c, std::vector<std::string>& seen)
         break;
     }
 
+    if (prop) {
+        const std::pair<const Persistent*, const PropInfo*> key{obj, prop->root};
+        if (std::find(seen.known.begin(), seen.known.end(), key) != seen.known.end())
+            twice();
+        seen.known.push_back(key);
+    } else {
+        for (const auto& u : obj->unknownProperties())
+            if (platform::equalsNoCase(u.name, rest))
+                twice();
+    }
     const std::size_t valuePos = in.position();
     Value v = in.readValue();
     if (!prop) {
+        const std::string_view last = std::string_view(fullName).substr(fullName.rfind('.') + 1);
+        if (!isValidIdentifier(last) || fullName.front() == '.' || fullName.find("..") != std::string::npos)
+            failAt(s, namePos, "invalid property name '" + fullName.substr(0, 60) + "'");
         // Kept as it came, relative to the object that holds it, and written back after the known ones.
         obj->unknownProperties().push_back({std::string(rest), std::move(v)});
         return;
@@ -320,7 +336,7 @@ Component& readRecord(ReadState& s, Component* parent, int depth, const ClassInf
             s.context->created.push_back(c);
     }
 
-    std::vector<std::string> seen;
+    Seen seen;
     while (!in.endOfList())
         readProperty(s, *c, seen);
     in.readListEnd();
