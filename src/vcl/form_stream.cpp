@@ -255,8 +255,7 @@ void readProperty(ReadState& s, Component& c, Seen& seen)
         obj->unknownProperties().push_back({std::string(rest), std::move(v)});
         return;
     }
-    if (prop->isEvent() || prop->readOnly || prop->stored == StoredRule::Never ||
-        platform::equalsNoCase(prop->name, "Name"))
+    if (prop->isEvent() || prop->readOnly || prop->stored == StoredRule::Never)
         return; // handlers are bound through the script; computed and header values are not set
     if (prop->type->kind == TypeKind::Class) {
         const ClassRole role = prop->classRole();

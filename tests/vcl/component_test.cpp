@@ -157,6 +157,9 @@ TEST(ComponentTree, ClassRulesTiePropertiesTogether)
     EXPECT_EQ(form->integer("Width"), 408);
     EXPECT_EQ(form->integer("ClientWidth"), 400);
 
+    EXPECT_EQ(insert(*form, "TInteractiveLabel").integer("Font.Size"), 10);
+    EXPECT_EQ(form->integer("Font.Size"), 8);
+
     EXPECT_THROW(box.setValue("Align", Value::ident("alMiddle")), platform::Error);
     EXPECT_THROW(box.setInteger("Caption", 3), platform::Error);
     EXPECT_THROW(box.setValue("OnClick", Value::ident("X")), platform::Error);
