@@ -4,6 +4,7 @@
 #include "vcl/class_registry.h"
 #include "vcl/form_editing.h"
 #include "vcl/form_stream.h"
+#include "vcl/selection_stream.h"
 #include "vcl/text_form.h"
 
 #include <benchmark/benchmark.h>
@@ -86,11 +87,27 @@ void BM_TextToStream(benchmark::State& state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
 
+// Copying every component and pasting them back (every name collides), then deleting the copies.
+void BM_CopyPasteDelete(benchmark::State& state)
+{
+    auto f = vcl::readFormStream(stream());
+    std::vector<const vcl::Component*> all;
+    for (const auto& c : f->components())
+        all.push_back(c.get());
+    for (auto _ : state) {
+        const std::string data = vcl::copyComponents(all);
+        const auto pasted = vcl::pasteComponents(*f, nullptr, data);
+        vcl::deleteComponents(*f, pasted);
+    }
+    state.counters["components"] = static_cast<double>(all.size());
+}
+
 } // namespace
 
 BENCHMARK(BM_WriteForm)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadForm)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StreamToText)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TextToStream)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CopyPasteDelete)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

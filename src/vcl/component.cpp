@@ -7,6 +7,7 @@
 #include "vcl/component_rules.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace vcl {
 
@@ -110,7 +111,7 @@ void Component::unindexName(Component& child, const std::string& name)
     m_nameIndex.erase(it);
     // Another component of the same name (possible only through raw names) takes its place.
     for (const auto& c : m_components)
-        if (c.get() != &child && NoCaseEqual()(c->m_name, name)) {
+        if (c && c.get() != &child && NoCaseEqual()(c->m_name, name)) {
             m_nameIndex.emplace(c->m_name, c.get());
             break;
         }
@@ -205,33 +206,77 @@ void Component::setName(std::string_view newName)
 
 void Component::destroy(Component& c)
 {
-    if (!c.m_owner)
-        throw platform::Error("The form itself cannot be deleted");
-    // The component, the controls inside it and what they own, deepest first.
+    destroy(std::vector<Component*>{&c});
+}
+
+void Component::destroy(const std::vector<Component*>& components)
+{
+    if (components.empty())
+        return;
+    for (Component* c : components)
+        if (!c->m_owner)
+            throw platform::Error("The form itself cannot be deleted");
+    // The components, the controls inside them and what they own, deepest first.
     std::vector<Component*> doomed;
+    std::unordered_set<Component*> seen;
     std::function<void(Component&)> collect = [&](Component& x) {
+        if (!seen.insert(&x).second)
+            return;
         for (Component* child : x.m_controls)
             collect(*child);
         for (const auto& owned : x.m_components)
-            if (std::find(doomed.begin(), doomed.end(), owned.get()) == doomed.end() && owned->m_parent != &x)
+            if (owned->m_parent != &x)
                 collect(*owned);
         doomed.push_back(&x);
     };
-    collect(c);
-    Component& r = c.root();
+    for (Component* c : components)
+        collect(*c);
+    Component& r = components.front()->root();
     for (Component* d : doomed)
         for (ComponentObserver* o : r.m_observers)
             o->componentRemoving(*d);
-    for (Component* d : doomed)
-        r.clearReferencesTo(*d);
-    Component* parent = c.m_parent;
+    r.clearReferencesTo(doomed);
+    std::vector<Component*> parents;
+    for (Component* c : components)
+        if (c->m_parent && !seen.count(c->m_parent) &&
+            std::find(parents.begin(), parents.end(), c->m_parent) == parents.end())
+            parents.push_back(c->m_parent);
+    // Out of their parents' lists and their owners' lists in one pass per list, then gone.
+    std::vector<std::unique_ptr<Component>> graveyard;
+    std::unordered_set<Component*> lists;
     for (Component* d : doomed) {
-        d->detachFromParent();
-        if (d->m_owner)
-            d->m_owner->release(*d).reset();
+        if (d->m_parent && !seen.count(d->m_parent))
+            lists.insert(d->m_parent);
+        if (d->m_owner && !seen.count(d->m_owner))
+            lists.insert(d->m_owner);
     }
-    if (parent)
-        parent->notifyControlsChanged();
+    for (Component* l : lists) {
+        std::erase_if(l->m_controls, [&](Component* x) { return seen.count(x) != 0; });
+        std::erase_if(l->m_tabList, [&](Component* x) { return seen.count(x) != 0; });
+        bool any = false;
+        for (auto& owned : l->m_components) {
+            if (seen.count(owned.get())) {
+                owned->m_owner = nullptr;
+                graveyard.push_back(std::move(owned));
+                any = true;
+            }
+        }
+        if (any) {
+            std::erase(l->m_components, nullptr);
+            l->m_nameIndex.clear();
+            for (const auto& owned : l->m_components)
+                l->indexName(*owned);
+        }
+    }
+    for (Component* d : doomed) {
+        // Their parents and children go too: no destructor may look at another one.
+        d->m_parent = nullptr;
+        d->m_controls.clear();
+        d->m_tabList.clear();
+    }
+    graveyard.clear();
+    for (Component* p : parents)
+        p->notifyControlsChanged();
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -586,12 +631,21 @@ void forEachReference(Persistent& obj, const std::function<void(Persistent&, con
 
 void Component::clearReferencesTo(const Component& target)
 {
-    if (target.m_name.empty())
+    clearReferencesTo(std::vector<Component*>{const_cast<Component*>(&target)});
+}
+
+void Component::clearReferencesTo(const std::vector<Component*>& targets)
+{
+    std::unordered_set<std::string, NoCaseHash, NoCaseEqual> names;
+    for (const Component* t : targets)
+        if (!t->m_name.empty())
+            names.insert(t->m_name);
+    if (names.empty())
         return;
     Component& r = root();
     auto clear = [&](Persistent& obj, const PropInfo& p) {
         const Value& v = obj.storedValue(p);
-        if (v.tag == ValueTag::Ident && platform::equalsNoCase(v.text, target.m_name))
+        if (v.tag == ValueTag::Ident && names.count(v.text))
             obj.storeValue(p, Value::nil());
     };
     forEachReference(r, clear);

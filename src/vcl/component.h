@@ -80,6 +80,7 @@ public:
     // Deletes a component of a form with the controls inside it and what they own, after telling the
     // observers and clearing the references to them. Not for the form itself.
     static void destroy(Component& component);
+    static void destroy(const std::vector<Component*>& components);
     // The owned component with this name (case-insensitive), nullptr when there is none.
     Component* findComponent(std::string_view name) const;
     // Every component of the form below this one: owned components and, recursively, theirs.
@@ -148,6 +149,7 @@ public:
     // Removes every reference to `target` from the components of this form (before it goes away), and
     // renames references when it is renamed.
     void clearReferencesTo(const Component& target);
+    void clearReferencesTo(const std::vector<Component*>& targets);
     void renameReferences(const std::string& oldName, const std::string& newName);
 
     // Set by stream readers: the TabOrder value read, applied by the parent's applyPendingTabOrder().

@@ -316,7 +316,9 @@ Component& readRecord(ReadState& s, Component* parent, int depth, const ClassInf
         if (!name.empty() && (owner->findComponent(name) || platform::equalsNoCase(root.name(), name))) {
             if (!s.context || !s.context->renameCollisions)
                 failAt(s, namePos, "A component named " + name + " already exists");
-            std::string fresh = uniqueComponentName(root, *cls);
+            const std::string base = nameBase(*cls);
+            std::size_t& from = s.context->nextNumber.try_emplace(base, 1).first->second;
+            std::string fresh = uniqueComponentName(root, base, from);
             s.context->renamed.emplace_back(name, fresh);
             name = std::move(fresh);
         }
