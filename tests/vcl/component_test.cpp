@@ -1,3 +1,5 @@
+// The component tree: palette resolution, insertion names, name checks, class rules, stacking and
+// tab order, deletion, lock flags.
 #include "platform/errors.h"
 #include "vcl/class_registry.h"
 #include "vcl/component.h"

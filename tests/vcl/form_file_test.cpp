@@ -1,3 +1,4 @@
+// Form resource and text form files, the format test, and the editor options object through text.
 #include "support/temp_home.h"
 #include "vcl/class_registry.h"
 #include "vcl/form_file.h"

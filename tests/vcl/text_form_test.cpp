@@ -1,3 +1,4 @@
+// The text notation of component streams: values both ways, long strings, other writers' text, errors.
 #include "vcl/text_form.h"
 #include "vcl/typed_value_stream.h"
 #include "vcl_test_util.h"

@@ -1,3 +1,4 @@
+// The typed-value stream: writing rules, reading rules, skipping, extended floats, malformed input.
 #include "vcl/typed_value_stream.h"
 
 #include <cmath>
