@@ -180,10 +180,15 @@ std::string writeComponentStream(const Component& root)
 
 namespace {
 
+// No real form comes near this; it keeps a small malicious stream from taking memory without end, as
+// every component costs far more memory than its record costs bytes.
+constexpr std::size_t kMaxComponents = 100000;
+
 struct ReadState {
     TypedValueReader& in;
     Component* root; // set when the root record has been created
     RecordReadContext* context;
+    std::size_t components = 0;
 };
 
 [[noreturn]] void failAt(const ReadState& s, std::size_t pos, const std::string& message)
@@ -281,6 +286,8 @@ Component& readRecord(ReadState& s, Component* parent, int depth, const ClassInf
     const std::size_t start = in.position();
     if (depth >= kMaxStreamNesting)
         failAt(s, start, "components nested more than " + std::to_string(kMaxStreamNesting) + " levels deep");
+    if (++s.components > kMaxComponents || (s.context && s.context->created.size() >= kMaxComponents))
+        failAt(s, start, "more than " + std::to_string(kMaxComponents) + " components");
     const std::uint8_t first = in.readU8();
     if ((first & 0xF0) == 0xF0) {
         if ((first & 0x08) != 0)
