@@ -43,7 +43,7 @@ struct RoutineInfo {
         ParamMode mode = ParamMode::Value;
         std::string typeName; // as declared ("Integer", "array of Byte")
     };
-    std::string name;       // as declared
+    std::string name; // as declared
     bool isFunction = false;
     std::string resultType; // empty for a procedure
     std::vector<Param> params;
@@ -76,10 +76,10 @@ using ExportCheckCallback = std::function<bool(ExportRequest&)>;
 // the routine is first called.
 struct ExternalRequest {
     const RoutineInfo& routine;
-    std::string text;        // the whole string after `external`
-    std::string symbol;      // before the '@'
-    std::string library;     // after the '@', up to the first blank
-    std::string convention;  // "register" (the default), "stdcall", "cdecl", "pascal"
+    std::string text;       // the whole string after `external`
+    std::string symbol;     // before the '@'
+    std::string library;    // after the '@', up to the first blank
+    std::string convention; // "register" (the default), "stdcall", "cdecl", "pascal"
     bool delayLoad = false;
     std::string error;
 };
@@ -96,7 +96,7 @@ struct CompileOptions {
 
 struct CompileResult {
     bool success = false;
-    std::vector<Message> messages; // in source order
+    std::vector<Message> messages;          // in source order
     std::shared_ptr<const Program> program; // set on success
 
     const Message* firstError() const;

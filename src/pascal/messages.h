@@ -60,10 +60,10 @@ const char* messageKindName(MessageKind kind);
 struct Message {
     MessageKind kind = MessageKind::Error;
     MessageCode code = MessageCode::Custom;
-    std::string text;   // e.g. "Unknown identifier 'Foo'"
-    std::string module; // empty for the script itself, else the include file that holds the position
-    int row = -1;       // 1-based, in the module; -1 when the message has no position
-    int col = -1;       // 1-based, in bytes
+    std::string text;       // e.g. "Unknown identifier 'Foo'"
+    std::string module;     // empty for the script itself, else the include file that holds the position
+    int row = -1;           // 1-based, in the module; -1 when the message has no position
+    int col = -1;           // 1-based, in bytes
     std::size_t offset = 0; // byte offset in the compiled text
 
     // "[Error] (12:5): Unknown identifier 'Foo'"

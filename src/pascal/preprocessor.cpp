@@ -14,14 +14,13 @@ PreprocessError::PreprocessError(const std::string& message, std::string module,
                                  PreprocessResult partial)
     : platform::Error(message), m_module(std::move(module)), m_row(row), m_col(col),
       m_partial(std::move(partial))
-{
-}
+{}
 
 namespace {
 
 // Beyond this the output is refused: includes that include each other twice over would otherwise
 // grow it without bound.
-constexpr std::size_t kMaxOutput = std::size_t(256) << 20;
+constexpr std::size_t kMaxOutput = std::size_t(64) << 20;
 
 struct Failure {
     std::string message;
@@ -130,8 +129,10 @@ private:
                 std::size_t close = brace ? t.find('}', bodyStart) : t.find("*)", bodyStart);
                 bool directive = bodyStart < t.size() && t[bodyStart] == '$';
                 if (close == std::string_view::npos) {
-                    if (directive)
+                    if (directive) {
+                        flush(open);
                         throw Failure{"Unterminated directive", file, open};
+                    }
                     i = t.size(); // an unterminated comment: the compiler reports it
                     continue;
                 }
@@ -181,16 +182,16 @@ private:
             bool cond = name == "IFDEF" ? defined : !defined;
             conds.push_back(Cond{isActive, isActive && cond, false});
         } else if (name == "ELSE") {
+            flush(open);
             if (conds.empty() || conds.back().elseSeen)
                 throw Failure{"Unexpected {$ELSE}", file, open};
-            flush(open);
             Cond& c = conds.back();
             c.elseSeen = true;
             c.active = c.parentActive && !c.active;
         } else if (name == "ENDIF") {
+            flush(open);
             if (conds.empty())
                 throw Failure{"Unexpected {$ENDIF}", file, open};
-            flush(open);
             conds.pop_back();
         } else if (!isActive) {
             return false; // any other directive inside a skipped branch is skipped with it

@@ -1,0 +1,5 @@
+var X: Integer;
+begin
+  X;
+end.
+// error 3:4: ':=' expected

@@ -1,0 +1,7 @@
+procedure P;
+  X := 1;
+begin
+end;
+begin
+end.
+// error 2:3: 'BEGIN' expected

@@ -1,0 +1,3 @@
+var X: Integer;
+X := 1;
+// error 2:3: ':' expected

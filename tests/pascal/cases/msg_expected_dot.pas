@@ -1,0 +1,3 @@
+begin
+end;
+// error 2:4: '.' expected

@@ -1,0 +1,4 @@
+type TRec = record A: Integer B: Integer end;
+begin
+end.
+// error 1:31: 'END' expected

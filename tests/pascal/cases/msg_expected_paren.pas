@@ -1,0 +1,5 @@
+var X: Integer;
+begin
+  X := (1 + 2;
+end.
+// error 3:14: ')' expected

@@ -1,0 +1,5 @@
+procedure Later; forward;
+begin
+  Later;
+end.
+// error 1:11: Unsatisfied forward declaration: 'Later'

@@ -1,0 +1,4 @@
+var 1X: Integer;
+begin
+end.
+// error 1:5: Identifier expected

@@ -1,0 +1,5 @@
+type TFoo = class(TObject)
+end;
+begin
+end.
+// error 1:13: 'class' not supported

@@ -1,0 +1,4 @@
+var X: TNothing;
+begin
+end.
+// error 1:8: Unknown type 'TNothing'

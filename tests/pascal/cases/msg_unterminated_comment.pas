@@ -1,0 +1,3 @@
+begin
+end.
+{ never closed

@@ -1,0 +1,4 @@
+uses Windows;
+begin
+end.
+// error 1:6: Unknown identifier 'Windows'
