@@ -557,7 +557,7 @@ void Parser::parseRoutine()
         s->script = true;
         s->type = r->sig.result ? r->sig.result : m_env.tVoid;
         m_env.declare(s);
-        if (m_gen)
+        if (m_gen && !isExternal)
             m_gen->declareRoutine(*r);
     }
 
