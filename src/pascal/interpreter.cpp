@@ -181,13 +181,23 @@ void Interpreter::run()
     invoke(static_cast<std::uint32_t>(m_program->mainRoutine), {});
 }
 
-Value Interpreter::call(const Value& proc, const std::vector<Value>& args)
+static std::uint32_t procRoutine(const Value& proc, std::size_t count)
 {
     if (proc.procKind() != ProcKind::Script)
         throw RuntimeError("Nil procedure called");
-    if (proc.procIndex() >= m_program->routines.size())
+    if (proc.procIndex() >= count)
         throw RuntimeError("Invalid procedure value");
-    return invoke(proc.procIndex(), args);
+    return proc.procIndex();
+}
+
+Value Interpreter::call(const Value& proc, const std::vector<Value>& args)
+{
+    return invoke(procRoutine(proc, m_program->routines.size()), args, nullptr);
+}
+
+Value Interpreter::call(const Value& proc, std::vector<Value>& args)
+{
+    return invoke(procRoutine(proc, m_program->routines.size()), args, &args);
 }
 
 Value Interpreter::callRoutine(std::string_view name, const std::vector<Value>& args)
@@ -195,10 +205,18 @@ Value Interpreter::callRoutine(std::string_view name, const std::vector<Value>& 
     int r = m_program->findRoutine(name);
     if (r < 0)
         throw RuntimeError("Unknown routine: " + std::string(name));
-    return invoke(static_cast<std::uint32_t>(r), args);
+    return invoke(static_cast<std::uint32_t>(r), args, nullptr);
 }
 
-Value Interpreter::invoke(std::uint32_t routine, const std::vector<Value>& args)
+Value Interpreter::callRoutine(std::string_view name, std::vector<Value>& args)
+{
+    int r = m_program->findRoutine(name);
+    if (r < 0)
+        throw RuntimeError("Unknown routine: " + std::string(name));
+    return invoke(static_cast<std::uint32_t>(r), args, &args);
+}
+
+Value Interpreter::invoke(std::uint32_t routine, const std::vector<Value>& args, std::vector<Value>* varsOut)
 {
     const RoutineCode& rc = m_program->routines[routine];
     if (args.size() != rc.params.size())
@@ -234,6 +252,13 @@ Value Interpreter::invoke(std::uint32_t routine, const std::vector<Value>& args)
     Value result;
     if (rc.resultSlot >= 0)
         result = std::move(base[0]);
+    if (varsOut) {
+        for (std::size_t i = 0; i < args.size() && i < varsOut->size(); ++i) {
+            std::uint8_t mode = rc.params[i].mode;
+            if (mode == 2 || mode == 3)
+                (*varsOut)[i] = scratch[i];
+        }
+    }
     for (Value* v = base; v < scratch + args.size(); ++v)
         v->clear();
     m_top = savedTop;

@@ -219,3 +219,25 @@ TEST(HostBinding, DeclaredRoutinesWithoutBindingFallBackToTheEnginesOwn)
 }
 
 } // namespace
+
+namespace {
+
+TEST(HostBinding, HandlersChangeTheirVarParametersForTheHost)
+{
+    auto program = build("procedure Memo1KeyPress(Sender: TObject; var Key: Char);\n"
+                         "begin\n"
+                         "  if Key = 'a' then Key := 'b';\n"
+                         "end;\n"
+                         "begin\n"
+                         "end.");
+    Host h;
+    pascal::Interpreter vm(program, h.b);
+    vm.run();
+    std::vector<pascal::Value> args{pascal::Value::nilObject(), pascal::Value::character('a')};
+    vm.callRoutine("Memo1KeyPress", args);
+    EXPECT_EQ(args[1].asInt(), 'b');
+    EXPECT_THROW(vm.callRoutine("Memo1KeyPress", {pascal::Value::nilObject()}), pascal::RuntimeError);
+    EXPECT_THROW(vm.callRoutine("NoSuchHandler", {}), pascal::RuntimeError);
+}
+
+} // namespace
