@@ -178,7 +178,7 @@ const Value* Interpreter::variable(std::string_view name) const
 
 void Interpreter::run()
 {
-    invoke(static_cast<std::uint32_t>(m_program->mainRoutine), {});
+    invoke(static_cast<std::uint32_t>(m_program->mainRoutine), {}, nullptr);
 }
 
 static std::uint32_t procRoutine(const Value& proc, std::size_t count)
