@@ -127,8 +127,12 @@ TEST(HostBinding, ExportedVariablesAndEventHandlersCalledBack)
                          "  Writeln('clicked ' + TButton(Sender).Caption);\n"
                          "end;\n"
                          "begin\n"
-                         "  Button1.Caption := 'OK';\n"
-                         "  Button1.OnClick := @Button1OnClick;\n"
+                         "  with Button1 do\n"
+                         "  begin\n"
+                         "    Caption := 'O';\n"
+                         "    Caption := Caption + 'K';\n"
+                         "    OnClick := @Button1OnClick;\n"
+                         "  end;\n"
                          "end.");
     Host h;
     pascal::Interpreter vm(program, h.b);
