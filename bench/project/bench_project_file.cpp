@@ -6,6 +6,7 @@
 #include "bench_common.h"
 #include "project/archive_block.h"
 #include "project/embedded_files.h"
+#include "project/project_file.h"
 
 #include <cstdio>
 #include <cstring>
@@ -133,7 +134,7 @@ double zlibCompress(const std::vector<std::string>& files, int level, Packed& pa
 
 double zlibInflate(const Packed& packed)
 {
-    return bench::bestOf(3, [&] {
+    return bench::bestOf(5, [&] {
         std::vector<Bytef> out(kArchiveChunkSize);
         for (size_t i = 0; i < packed.chunks.size(); ++i) {
             uLongf outLen = uLongf(out.size());
@@ -143,25 +144,55 @@ double zlibInflate(const Packed& packed)
     });
 }
 
-double saveBlock(const fs::path& dir, const fs::path& file, int level)
+struct Silent final : Prompter {
+    std::string askPassword() override { return ""; }
+    void showMessage(const std::string& text, const std::string&, MessageIcon) override
+    {
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+};
+
+Project benchProject(const fs::path& dir)
+{
+    Project p;
+    std::string& f = p.formStream;
+    f = std::string("TPF0\x05TForm\x05"
+                    "Form1",
+                    16);
+    f += std::string("\x07"
+                     "Caption\x06\x04Menu",
+                     14);
+    f += std::string(2, '\0');
+    for (int i = 0; i < 200; ++i)
+        p.lines.push_back("  Label" + std::to_string(i) + ".Caption := 'Line " + std::to_string(i) + "';");
+    p.embeddedDir = dir;
+    return p;
+}
+
+// The whole save: value section, both archive blocks, fsync and rename over the old file.
+double saveProject(const Project& p, const fs::path& file, int index)
 {
     return bench::bestOf(3, [&] {
-        const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        FileWriter out(fd);
-        writeArchiveBlock(out, listEmbeddedFiles(dir), level);
-        out.flush();
+        SaveOptions o;
+        o.compressionIndex = index;
+        o.programVersion = "2.0";
+        Progress progress;
+        writeProjectFile(file, p, "begin\nend.", o, progress);
     });
 }
 
-double loadBlock(const fs::path& file, const fs::path& target)
+// The whole load: value section, then block 1 unpacked into a new embedded folder.
+double loadProject(const fs::path& file, const fs::path& tmpApp)
 {
     return bench::bestOf(
-        3,
+        5,
         [&] {
-            FileReader in(file);
-            extractArchiveBlock(in, target);
+            Silent prompter;
+            Progress progress;
+            if (!LoadProject(file, {tmpApp}, prompter, progress))
+                std::abort();
         },
-        [&] { fs::remove_all(target); });
+        [&] { fs::remove_all(tmpApp); });
 }
 
 } // namespace
@@ -191,9 +222,9 @@ int main(int argc, char** argv)
         Packed packed;
         const double zc = zlibCompress(content, level, packed);
         const double zd = zlibInflate(packed);
-        const fs::path file = root / "block.bin";
-        const double save = saveBlock(dir, file, level);
-        const double load = loadBlock(file, root / "loaded");
+        const fs::path file = root / "bench.lmb";
+        const double save = saveProject(benchProject(dir), file, l.index);
+        const double load = loadProject(file, root / "tmpapp");
         std::printf("%-8s %10.3f %10.3f %6.2fx   %10.3f %10.3f %6.2fx\n", l.name, zc, save, save / zc, zd,
                     load, load / zd);
         std::fflush(stdout);

@@ -216,8 +216,16 @@ std::optional<EmbeddedProject> findEmbeddedProject(const fs::path& executable)
     return locate(fd.get(), executable);
 }
 
-std::optional<uint64_t> extractEmbeddedProject(const fs::path& executable, const fs::path& output)
+std::optional<uint64_t> extractEmbeddedProject(const fs::path& executable, const fs::path& given)
 {
+    // An output reached through a symbolic link is written where the link points.
+    std::error_code ec;
+    fs::path output = given;
+    if (fs::is_symlink(given, ec)) {
+        const fs::path real = fs::canonical(given, ec);
+        if (!real.empty())
+            output = real;
+    }
     const Fd in(openLocked(executable, O_RDONLY, LOCK_SH));
     const auto where = locate(in.get(), executable);
     if (!where)

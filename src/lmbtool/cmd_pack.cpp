@@ -1,11 +1,17 @@
 // lmbtool pack DIR FILE.lmb [--level none|fast|default|max]: builds a project file from a folder made
-// by unpack, the way the studio saves it (value section, embedded/ as block 1, script.txt as block 2).
+// by unpack, the way the studio saves it: the script is compiled first (nothing is written when that
+// fails), then the value section, embedded/ as block 1 and the composed script text as script.txt.
 #include "lmbtool/command.h"
 #include "lmbtool/project_json.h"
 #include "platform/atomic_file.h"
 #include "platform/text_encoding.h"
-#include "project/form_record.h"
+#include "platform/version.h"
 #include "project/project_file.h"
+#include "script/compiler_host.h"
+#include "script/project_compile.h"
+#include "vcl/form_file.h"
+#include "vcl/form_stream.h"
+#include "vcl/text_form.h"
 
 #include <cstdio>
 
@@ -50,6 +56,21 @@ std::vector<std::string> splitLines(const std::string& text)
     return lines;
 }
 
+std::string formStreamOf(const std::string& bytes)
+{
+    switch (vcl::detectFormFileFormat(bytes)) {
+    case vcl::FormFileFormat::Resource:
+        return std::string(vcl::formResourceStream(bytes));
+    case vcl::FormFileFormat::Stream:
+        return bytes;
+    case vcl::FormFileFormat::Text:
+        return vcl::textToComponentStream(bytes);
+    case vcl::FormFileFormat::Unknown:
+        break;
+    }
+    throw platform::Error("not a form file");
+}
+
 int refuse(const std::string& text)
 {
     std::fprintf(stderr, "lmbtool: %s\n", text.c_str());
@@ -82,17 +103,14 @@ int pack(const std::vector<std::string>& args)
     const auto form = platform::readWholeFile(dir / "form.dfm", kMaxText);
     if (!form)
         return refuse("cannot read " + (dir / "form.dfm").string());
+    std::unique_ptr<vcl::Component> root;
     try {
-        vcl::TypedValueReader in(*form);
-        const auto span = project::walkFormStream(in);
-        if (!platform::equalsNoCase(span.rootClass, "TForm"))
-            return refuse("form.dfm: the root component is not a form");
-        if (span.end != form->size())
-            return refuse("form.dfm: bytes after the form");
+        // Text, a bare stream or a form resource; written back the way the studio streams its form.
+        root = vcl::readFormStream(formStreamOf(*form));
+        p.formStream = vcl::writeComponentStream(*root);
     } catch (const std::exception& e) {
         return refuse(std::string("form.dfm: ") + e.what());
     }
-    p.formStream = *form;
     if (fs::exists(dir / "script.pas")) {
         const auto script = platform::readWholeFile(dir / "script.pas", kMaxText);
         if (!script)
@@ -101,7 +119,7 @@ int pack(const std::vector<std::string>& args)
     }
 
     project::SaveOptions options;
-    options.programVersion = "2.0";
+    options.programVersion = platform::programVersion();
     if (fs::exists(dir / "project.json")) {
         const auto text = platform::readWholeFile(dir / "project.json", kMaxText);
         if (!text)
@@ -129,6 +147,23 @@ int pack(const std::vector<std::string>& args)
         }
     }
     options.compressionIndex = level.value_or(project::kDefaultCompressionIndex);
+    // As the studio does: compile the lines against the form first, and write nothing when the compile
+    // fails. Every row but the success row goes to standard error.
+    options.compose = [](const project::Project& project) -> std::optional<std::string> {
+        try {
+            const auto compile = script::prepareProjectScript(project.lines, project.formStream);
+            script::CompilerHost host;
+            const script::CompileOutcome outcome = host.compile(compile->request);
+            for (const auto& row : outcome.rows)
+                if (row.icon != script::MessageIcon::Success)
+                    std::fprintf(stderr, "%s\n", row.text.c_str());
+            if (outcome.success)
+                return outcome.composedText;
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "lmbtool: %s\n", e.what());
+        }
+        return std::nullopt;
+    };
     p.embeddedDir = dir / "embedded";
 
     ConsolePrompter prompter;

@@ -4,6 +4,7 @@
 #include "lmbtool/project_json.h"
 #include "platform/atomic_file.h"
 #include "project/project_file.h"
+#include "vcl/text_form.h"
 
 #include <cstdio>
 
@@ -82,9 +83,8 @@ int unpack(const std::vector<std::string>& args)
     j.value(kLevelNames[c.block1.levelIndex.value_or(project::kDefaultCompressionIndex)]);
     j.endObject();
     json += '\n';
-    // The binary form stream is a valid binary form file as it stands.
-    const bool ok = writeOut(dir / "form.dfm", c.values.formStream) && writeOut(dir / "script.pas", script) &&
-                    writeOut(dir / "project.json", json);
+    const bool ok = writeOut(dir / "form.dfm", vcl::componentStreamToText(c.values.formStream, "\r\n")) &&
+                    writeOut(dir / "script.pas", script) && writeOut(dir / "project.json", json);
     return ok ? 0 : 1;
 }
 

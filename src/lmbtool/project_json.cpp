@@ -3,7 +3,7 @@
 
 #include "platform/lang.h"
 #include "platform/text_encoding.h"
-#include "vcl/typed_value_stream.h"
+#include "vcl/text_form.h"
 
 #include <cmath>
 #include <cstdio>
@@ -329,164 +329,6 @@ private:
     size_t m_pos = 0;
 };
 
-// Text notation of one value, as the form text files write it.
-std::string quoteText(std::string_view utf8)
-{
-    if (utf8.empty())
-        return "''";
-    std::string out;
-    bool inQuote = false;
-    for (const char ch : utf8) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x20) {
-            if (inQuote)
-                out += '\'';
-            inQuote = false;
-            out += '#' + std::to_string(c);
-        } else {
-            if (!inQuote)
-                out += '\'';
-            inQuote = true;
-            if (ch == '\'')
-                out += "''";
-            else
-                out += ch;
-        }
-    }
-    if (inQuote)
-        out += '\'';
-    return out;
-}
-
-std::string number(double v)
-{
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.15g", v);
-    return buf;
-}
-
-void writeValue(std::string& out, const vcl::Value& v, const std::string& indent);
-
-void writeValue(std::string& out, const vcl::Value& v, const std::string& indent)
-{
-    using vcl::ValueTag;
-    switch (v.tag) {
-    case ValueTag::Null:
-        out += "Null";
-        break;
-    case ValueTag::Nil:
-        out += "nil";
-        break;
-    case ValueTag::False:
-        out += "False";
-        break;
-    case ValueTag::True:
-        out += "True";
-        break;
-    case ValueTag::Int8:
-    case ValueTag::Int16:
-    case ValueTag::Int32:
-    case ValueTag::Int64:
-        out += std::to_string(v.integer);
-        break;
-    case ValueTag::Currency:
-        out += number(double(v.integer) / 10000.0) + 'c';
-        break;
-    case ValueTag::Extended:
-    case ValueTag::Date:
-        out += number(v.real);
-        break;
-    case ValueTag::Single:
-        out += number(v.real) + 's';
-        break;
-    case ValueTag::String:
-    case ValueTag::LString:
-    case ValueTag::WString:
-    case ValueTag::Utf8String:
-        out += quoteText(v.text);
-        break;
-    case ValueTag::Ident:
-        out += v.text;
-        break;
-    case ValueTag::Set: {
-        out += '[';
-        for (size_t i = 0; i < v.elements.size(); ++i)
-            out += (i ? ", " : "") + v.elements[i];
-        out += ']';
-        break;
-    }
-    case ValueTag::Binary: {
-        out += "{";
-        static const char hex[] = "0123456789ABCDEF";
-        for (size_t i = 0; i < v.text.size(); ++i) {
-            if (i % 32 == 0)
-                out += "\n" + indent + "  ";
-            const auto b = static_cast<unsigned char>(v.text[i]);
-            out += hex[b >> 4];
-            out += hex[b & 15];
-        }
-        out += "}";
-        break;
-    }
-    case ValueTag::List:
-        out += "(";
-        for (const auto& item : v.items) {
-            out += "\n" + indent + "  ";
-            writeValue(out, item, indent + "  ");
-        }
-        out += ")";
-        break;
-    case ValueTag::Collection:
-        out += "<";
-        for (const auto& item : v.collection) {
-            out += "\n" + indent + "  item";
-            if (item.order)
-                out += " [" + std::to_string(*item.order) + "]";
-            for (const auto& p : item.properties) {
-                out += "\n" + indent + "    " + p.name + " = ";
-                writeValue(out, p.value, indent + "    ");
-            }
-            out += "\n" + indent + "  end";
-        }
-        out += ">";
-        break;
-    }
-}
-
-void writeRecord(vcl::TypedValueReader& in, std::string& out, const std::string& indent, int depth)
-{
-    if (depth > vcl::kMaxStreamNesting)
-        in.fail("components nested too deeply");
-    if (in.remaining() == 0)
-        in.fail("unexpected end of stream in a component record");
-    std::string keyword = "object";
-    std::string position;
-    const auto prefix = static_cast<uint8_t>(in.data()[in.position()]);
-    if ((prefix & 0xF0) == 0xF0) {
-        in.readU8();
-        if (prefix & 1)
-            keyword = "inherited";
-        if (prefix & 4)
-            keyword = "inline";
-        if (prefix & 2)
-            position = " [" + std::to_string(in.readInteger()) + "]";
-    }
-    const std::string cls = in.readShortString();
-    const std::string name = in.readShortString();
-    out += indent + keyword + " " + (name.empty() ? "" : name + ": ") + cls + position + "\n";
-    while (!in.endOfList()) {
-        const std::string prop = in.readShortString();
-        out += indent + "  " + prop + " = ";
-        writeValue(out, in.readValue(), indent + "  ");
-        out += "\n";
-    }
-    in.readListEnd();
-    while (!in.endOfList())
-        writeRecord(in, out, indent + "  ", depth + 1);
-    in.readListEnd();
-    out += indent + "end\n";
-}
-
 } // namespace
 
 Json parseJson(std::string_view text)
@@ -496,11 +338,7 @@ Json parseJson(std::string_view text)
 
 std::string formStreamToText(std::string_view stream)
 {
-    vcl::TypedValueReader in(stream);
-    in.readSignature();
-    std::string out;
-    writeRecord(in, out, "", 0);
-    return out;
+    return vcl::componentStreamToText(stream, "\n");
 }
 
 std::string loadFailureText(project::LoadFailure failure, const std::filesystem::path& path)

@@ -55,8 +55,8 @@ struct Json {
 // Throws platform::Error with the position of the first mistake.
 Json parseJson(std::string_view text);
 
-// The binary form stream ("TPF0" + root record) in the text notation `object Name: TClass … end`.
-// Throws vcl::StreamError for a damaged stream.
+// The binary form stream ("TPF0" + root record) in the text notation `object Name: TClass … end`,
+// lines ended by LF. Throws vcl::StreamError for a damaged stream.
 std::string formStreamToText(std::string_view stream);
 
 // What the studio says about a file it cannot read.

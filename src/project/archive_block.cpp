@@ -433,6 +433,7 @@ ArchiveResult readArchiveBlock(ByteReader& in, ArchiveSink& sink, const PercentF
                 sink.close(entry);
             result.entries.push_back(std::move(entry));
         }
+        sink.finish();
         result.complete = true;
     } catch (const std::exception&) {
         result.error = kCannotReadFile;
@@ -441,80 +442,20 @@ ArchiveResult readArchiveBlock(ByteReader& in, ArchiveSink& sink, const PercentF
     return result;
 }
 
-namespace {
-
-class FolderSink final : public ArchiveSink {
-public:
-    explicit FolderSink(int dirFd, bool owned = false) : m_dir(dirFd), m_owned(owned) {}
-    ~FolderSink() override
-    {
-        m_out.reset();
-        if (m_owned)
-            ::close(m_dir);
-    }
-    FolderSink(const FolderSink&) = delete;
-    FolderSink& operator=(const FolderSink&) = delete;
-
-    Open open(const ArchiveEntry& entry) override
-    {
-        const std::string name = platform::ansiToUtf8(entry.name);
-        if (!isSafeEntryName(name))
-            return Open::Skip;
-        m_out.reset();
-        constexpr int flags = O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC;
-        int fd = ::openat(m_dir, name.c_str(), flags, 0666);
-        if (fd < 0 && errno == ELOOP) {
-            // A symbolic link of that name is replaced by the file, never written through.
-            if (::unlinkat(m_dir, name.c_str(), 0) == 0)
-                fd = ::openat(m_dir, name.c_str(), flags | O_EXCL, 0666);
-        }
-        if (fd < 0)
-            throw IoError("cannot create " + name, errno);
-        m_out = std::make_unique<FileWriter>(fd);
-        return Open::Accept;
-    }
-    void write(const void* data, size_t n) override { m_out->write(data, n); }
-    void close(const ArchiveEntry& entry) override
-    {
-        m_out->flush();
-        if (const auto t = fromDosTime(entry.dosTime)) {
-            const struct timespec times[2] = {{0, UTIME_NOW}, {static_cast<time_t>(*t), 0}};
-            ::futimens(m_out->fd(), times);
-        }
-        m_out.reset();
-    }
-
-private:
-    int m_dir;
-    bool m_owned;
-    std::unique_ptr<FileWriter> m_out;
-};
-
-} // namespace
-
-std::unique_ptr<ArchiveSink> makeFolderSink(const std::filesystem::path& dir)
-{
-    std::error_code ec;
-    std::filesystem::create_directories(dir, ec);
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        throwErrno("cannot open \"" + dir.string() + "\"", errno);
-    return std::make_unique<FolderSink>(fd, true);
-}
-
 ArchiveResult extractArchiveBlock(ByteReader& in, const std::filesystem::path& dir, const PercentFn& progress)
 {
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
-    const Fd dirFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dirFd.fd < 0) {
+    std::unique_ptr<ArchiveSink> sink;
+    try {
+        sink = makeFolderSink(dir);
+    } catch (const IoError&) {
         ArchiveResult r;
         r.headerRead = true;
         r.error = kCannotReadFile;
         return r;
     }
-    FolderSink sink(dirFd.fd);
-    return readArchiveBlock(in, sink, progress);
+    return readArchiveBlock(in, *sink, progress);
 }
 
 } // namespace project

@@ -74,6 +74,8 @@ public:
     virtual void write(const void* data, size_t n) = 0;
     // Called after the check value was read, for accepted entries.
     virtual void close(const ArchiveEntry& entry) = 0;
+    // The block ended: everything handed over must be done. Throws when it could not be.
+    virtual void finish() {}
 };
 
 struct ArchiveResult {

@@ -180,6 +180,17 @@ static void writeAll(int fd, const unsigned char* data, size_t n)
     }
 }
 
+void FileWriter::startWriteback()
+{
+    constexpr uint64_t kStep = 8 << 20;
+    if (!m_earlyWriteback || m_written - m_writebackStart < kStep)
+        return;
+    // Asynchronous: only queues the pages; errors show up at the final fsync.
+    ::sync_file_range(m_fd, static_cast<off_t>(m_writebackStart),
+                      static_cast<off_t>(m_written - m_writebackStart), SYNC_FILE_RANGE_WRITE);
+    m_writebackStart = m_written;
+}
+
 void FileWriter::write(const void* data, size_t n)
 {
     const auto* in = static_cast<const unsigned char*>(data);
@@ -188,6 +199,7 @@ void FileWriter::write(const void* data, size_t n)
         if (n >= kBufferSize) {
             writeAll(m_fd, in, n);
             m_written += n;
+            startWriteback();
             return;
         }
     }
@@ -202,6 +214,7 @@ void FileWriter::flush()
     writeAll(m_fd, m_buffer.get(), m_used);
     m_written += m_used;
     m_used = 0;
+    startWriteback();
 }
 
 void FileWriter::close()

@@ -130,6 +130,9 @@ public:
     void sync();
     // Flushes and closes, reporting what closing reports.
     void close();
+    // Starts writing the bytes to the disk while more are produced, so that the final sync() has
+    // little left to wait for (for files that are synced at the end anyway).
+    void setEarlyWriteback(bool on) { m_earlyWriteback = on; }
     int fd() const { return m_fd; }
 
 private:
@@ -137,6 +140,9 @@ private:
     uint64_t m_written = 0;
     std::unique_ptr<unsigned char[]> m_buffer;
     size_t m_used = 0;
+    bool m_earlyWriteback = false;
+    uint64_t m_writebackStart = 0;
+    void startWriteback();
 };
 
 // Throws IoError with errno and the system's text for it.

@@ -1,6 +1,8 @@
 // Embedded-files listing and compression levels; see embedded_files.h.
 #include "project/embedded_files.h"
 
+#include "platform/reg_values.h"
+
 #include <algorithm>
 #include <set>
 #include <zlib.h>
@@ -68,6 +70,19 @@ std::vector<ArchiveFile> listEmbeddedFiles(const fs::path& dir)
                             [](const ArchiveFile& a, const ArchiveFile& b) { return a.name == b.name; }),
                 files.end());
     return files;
+}
+
+int CompressionSetting::dialogShown()
+{
+    const int stored = platform::ReadRegValue("General", "EmbeddedCompression", kDefaultCompressionIndex);
+    m_index = stored >= 0 && stored <= 3 ? stored : kDefaultCompressionIndex;
+    return m_index;
+}
+
+void CompressionSetting::dialogHidden(int index)
+{
+    m_index = index >= 0 && index <= 3 ? index : kDefaultCompressionIndex;
+    platform::WriteRegValue("General", "EmbeddedCompression", m_index);
 }
 
 int zlibLevelFor(int index)

@@ -24,6 +24,21 @@ std::string lowerCaseFileName(std::string_view utf8);
 enum class CompressionLevel { Fast = 0, None = 1, Default = 2, Max = 3 };
 constexpr int kDefaultCompressionIndex = 1;
 
+// The level that saves use. The stored setting (EmbeddedCompression in section General, default 1)
+// only takes effect once the Embedded Files dialog has been shown since the studio started: until
+// then every save uses index 1 ("None").
+class CompressionSetting {
+public:
+    int index() const { return m_index; }
+    // The dialog opens: it selects the stored entry, which saves use from now on.
+    int dialogShown();
+    // The dialog closes with `index` selected: written back to the setting.
+    void dialogHidden(int index);
+
+private:
+    int m_index = kDefaultCompressionIndex;
+};
+
 // zlib level for an index (an index out of range counts as the default, None).
 int zlibLevelFor(int index);
 // Message key of the list entry: COMPLEVL1 ("Fast") … COMPLEVL4 ("Max").

@@ -175,12 +175,18 @@ std::string scriptTxtBytes(std::string_view text)
     return out;
 }
 
-void writeProjectFile(const fs::path& path, const Project& project, const std::string& scriptText,
+void writeProjectFile(const fs::path& given, const Project& project, const std::string& scriptText,
                       const SaveOptions& options, Progress& progress, std::string* archiveError)
 {
     try {
+        // A project reached through a symbolic link is replaced where it really lives.
+        std::error_code ec;
+        const fs::path path = fs::is_symlink(given, ec) ? fs::canonical(given, ec) : given;
+        if (path.empty())
+            throw SaveError("cannot resolve \"" + given.string() + "\"");
         TempFile temp(path);
         FileWriter out(temp.release());
+        out.setEarlyWriteback(true);
         progress.setText(lang("SWRITINGCOMPILEDSCRIPT"));
         progress.setText(lang("SPREPTOSAVEFORM"));
         progress.setText(lang("SSAVEOBJ"));
@@ -316,6 +322,9 @@ std::optional<Project> LoadProject(const fs::path& path, const LoadOptions& opti
 
     Project loaded;
     fs::path embedded;
+    fs::path tmpApp = options.tmpAppDir.empty() ? platform::tmpAppDir() : options.tmpAppDir;
+    if (tmpApp.empty())
+        tmpApp = fs::temp_directory_path(ec);
     try {
         FilePrefix prefix(path);
         const ValueSection header = prefix.parse(LoadFailure::BadFormat, [](std::string_view b, bool whole) {
@@ -336,7 +345,7 @@ std::optional<Project> LoadProject(const fs::path& path, const LoadOptions& opti
         loaded.lines = std::move(values.lines);
         loaded.bookmarks = values.bookmarks;
 
-        embedded = makeEmbeddedDir(options.tmpAppDir);
+        embedded = makeEmbeddedDir(tmpApp);
         if (values.archivesFollow) {
             progress.setText(lang("SLoadingEmbeddedFiles"));
             ArchiveResult r;

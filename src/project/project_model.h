@@ -24,7 +24,9 @@ struct Project {
     std::filesystem::path fileName; // ProjectFileName: empty for an untitled project
     bool modified = false;          // Modified
     std::string password;           // ProjectPassword: empty for none
-    // DesignForm as its binary form stream: "TPF0" and the record of the root form.
+    // DesignForm as its binary form stream: "TPF0" and the record of the root form. A loaded
+    // project's stream has been read as a form once (vcl::readFormStream), so building the designer's
+    // component tree from it cannot fail.
     std::string formStream;
     std::vector<std::string> lines; // code editor lines, UTF-8
     Bookmarks bookmarks;

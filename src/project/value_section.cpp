@@ -3,9 +3,9 @@
 
 #include "platform/lang.h"
 #include "platform/text_encoding.h"
-#include "project/form_record.h"
 #include "project/line_encoding.h"
 #include "project/password.h"
+#include "vcl/form_stream.h"
 #include "vcl/typed_value_stream.h"
 
 #include <ctime>
@@ -177,11 +177,13 @@ ValueSection readValueSection(std::string_view bytes, bool whole, const std::fun
         in.skipValue();
         in.skipValue();
 
-        const FormStreamSpan form = walkFormStream(in);
-        if (!platform::equalsNoCase(form.rootClass, "TForm"))
-            throw ProjectLoadError(LoadFailure::Damaged, "the stored root component is not a form");
-        s.formClass = form.rootClass;
-        s.formStream.assign(bytes.substr(form.begin, form.end - form.begin));
+        // The whole form is read, so that a file whose form the designer could not build is refused
+        // here; the bytes are kept as they were stored.
+        const size_t formBegin = in.position();
+        const auto form = vcl::readFormStream(in);
+        s.formClass = form->classInfo().name;
+        s.formName = form->name();
+        s.formStream.assign(bytes.substr(formBegin, in.position() - formBegin));
 
         const int32_t n = in.readInteger();
         // Each line takes at least a tag and a length byte.

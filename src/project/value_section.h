@@ -84,6 +84,7 @@ struct ValueSection {
     double savedDate = 0;
     std::string formStream; // "TPF0" and the root record, byte for byte
     std::string formClass;
+    std::string formName;
     std::vector<std::string> lines;
     Bookmarks bookmarks;
     bool archivesFollow = false;

@@ -10,8 +10,7 @@
 // through CompileProgress.
 #pragma once
 
-#include "script/event_handlers.h"
-#include "script/inspector_filters.h"
+#include "script/composed_script.h"
 #include "script/registration.h"
 
 #include <filesystem>
@@ -31,37 +30,6 @@ struct MessageRow {
     MessageIcon icon = MessageIcon::Success;
 };
 
-// One object of the design form as the compile sees it.
-struct FormObject {
-    std::string name;
-    std::string className;
-    ClassTest is;                             // the "is" tests of the object's class
-    std::vector<std::string> eventProperties; // every event property, in inspector order
-};
-
-struct DesignFormInfo {
-    FormObject form;
-    std::vector<FormObject> components; // owned by the form, in component order
-};
-
-// What the main window shows while a compile runs. Every call may process pending window messages.
-class CompileProgress {
-public:
-    virtual ~CompileProgress() = default;
-    virtual void processing(const std::string& objectName) { (void)objectName; } // "Processing %s"
-    virtual void started(std::size_t sourceLength) { (void)sourceLength; }       // the bar appears
-    virtual void progress(int percent) { (void)percent; }                        // position × 100 ÷ length
-    virtual void finished() {}                                                   // the bar goes
-};
-
-struct CompileRequest {
-    std::string editorText;                // the editor's lines joined by CR LF
-    const DesignFormInfo* form = nullptr;  // none: a script compiled on its own
-    const EventLists* lists = nullptr;     // the event lists loaded at start-up
-    CompileProgress* progress = nullptr;
-    std::filesystem::path includeFolder;   // empty: %SRCDIR%/include/
-};
-
 struct FirstError {
     int row = -1;
     int col = -1;
@@ -74,7 +42,7 @@ struct CompileOutcome {
     std::string composedText;     // preprocessed script + generated main block
     std::vector<MessageRow> rows; // the Messages list, in order
     std::optional<FirstError> firstError;
-    std::string compiledOutput;   // empty after a failure
+    std::string compiledOutput; // empty after a failure
     std::string debugOutput;
 };
 
@@ -94,10 +62,6 @@ private:
     std::string m_compiledOutput;
     std::string m_debugOutput;
 };
-
-// The text that reaches the compiler: the preprocessed editor text (a preprocessor failure keeps the
-// output made so far) followed by the generated main block.
-std::string composeScript(const CompileRequest& request);
 
 // The imported variables of a design form: the form as TForm, then each component under its class.
 std::vector<ImportedVariable> formVariables(const DesignFormInfo& form);

@@ -2,6 +2,11 @@
 // and modal-result constants, and the mouse, key and drag event types. TPopupMenu is named here ahead
 // of the menus unit, which completes it, so that the PopupMenu properties of the controls declared
 // before the menus unit register; TControl is completed with Parent once TWinControl exists.
+//
+// The key of TKeyEvent is an Integer var parameter. The support library declares WORD as an alias of
+// integer, so the handlers scripts write ("var Key: Word", as the handler template has it) take an
+// Integer; the key events of every control registered with this type accept them. (The support
+// library's own TKeyEvent, registered before that alias, keeps the built-in Word.)
 #include "script/standard_units.h"
 
 namespace script {
@@ -68,7 +73,7 @@ static constexpr Decl kControls[] = {
     type("TMouseEvent",
          "procedure (Sender: TObject; Button: TMouseButton; Shift: TShiftState; X, Y: Integer)"),
     type("TMouseMoveEvent", "procedure (Sender: TObject; Shift: TShiftState; X, Y: Integer)"),
-    type("TKeyEvent", "procedure (Sender: TObject; var Key: Word; Shift: TShiftState)"),
+    type("TKeyEvent", "procedure (Sender: TObject; var Key: Integer; Shift: TShiftState)"),
     type("TKeyPressEvent", "procedure (Sender: TObject; var Key: Char)"),
     type("TDragOverEvent", "procedure (Sender, Source: TObject; X, Y: Integer; State: TDragState; "
                            "var Accept: Boolean)"),
@@ -145,6 +150,9 @@ static constexpr Decl kControls[] = {
     cls("TCustomControl", "TWinControl"),
 };
 
-std::span<const Decl> controlsUnit() { return kControls; }
+std::span<const Decl> controlsUnit()
+{
+    return kControls;
+}
 
 } // namespace script

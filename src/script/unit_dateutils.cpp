@@ -1,5 +1,9 @@
 // Date and time routines of the class library (SysUtils and DateUtils), the first standard table.
 // TimeToStr, StrToTime and DayOfYear are not here: the support library declares those itself.
+//
+// The var parameters that the class library types as Word are Integer here. The support library later
+// declares WORD as an alias of integer, so from then on a script's Word is Integer, and a var parameter
+// must match its argument's type exactly: with the built-in Word no script variable could be passed.
 #include "script/standard_units.h"
 
 namespace script {
@@ -12,12 +16,12 @@ static constexpr Decl kDateUtils[] = {
     routine("function EncodeTime(Hour, Min, Sec, MSec: Word): TDateTime;"),
     routine("function TryEncodeDate(Year, Month, Day: Word; var Date: TDateTime): Boolean;"),
     routine("function TryEncodeTime(Hour, Min, Sec, MSec: Word; var Time: TDateTime): Boolean;"),
-    routine("procedure DecodeDate(const DateTime: TDateTime; var Year, Month, Day: Word);"),
-    routine("procedure DecodeTime(const DateTime: TDateTime; var Hour, Min, Sec, MSec: Word);"),
+    routine("procedure DecodeDate(const DateTime: TDateTime; var Year, Month, Day: Integer);"),
+    routine("procedure DecodeTime(const DateTime: TDateTime; var Hour, Min, Sec, MSec: Integer);"),
     routine("function EncodeDateTime(const AYear, AMonth, ADay, AHour, AMinute, ASecond, "
             "AMilliSecond: Word): TDateTime;"),
     routine("procedure DecodeDateTime(const AValue: TDateTime; var AYear, AMonth, ADay, AHour, "
-            "AMinute, ASecond, AMilliSecond: Word);"),
+            "AMinute, ASecond, AMilliSecond: Integer);"),
     routine("function DayOfWeek(const DateTime: TDateTime): Word;"),
     routine("function Date: TDateTime;"),
     routine("function Time: TDateTime;"),
@@ -51,6 +55,9 @@ static constexpr Decl kDateUtils[] = {
     routine("function CompareDateTime(const A, B: TDateTime): Integer;"),
 };
 
-std::span<const Decl> dateUtilsUnit() { return kDateUtils; }
+std::span<const Decl> dateUtilsUnit()
+{
+    return kDateUtils;
+}
 
 } // namespace script

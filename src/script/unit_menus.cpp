@@ -1,6 +1,7 @@
 // Menus: menu items, main and pop-up menus, shortcuts. Completes TMenuItem, TMainMenu and TPopupMenu,
 // which the controls and forms units named ahead; the menu item's drawing events come after the
-// classes their types refer to.
+// classes their types refer to. ShortCutToKey's key is an Integer var parameter for the reason told
+// in unit_dateutils.cpp.
 #include "script/standard_units.h"
 
 namespace script {
@@ -14,7 +15,7 @@ static constexpr Decl kMenus[] = {
     type("TPopupAlignment", "(paLeft, paRight, paCenter)"),
     type("TTrackButton", "(tbRightButton, tbLeftButton)"),
     routine("function ShortCut(Key: Word; Shift: TShiftState): TShortCut;"),
-    routine("procedure ShortCutToKey(ShortCut: TShortCut; var Key: Word; var Shift: TShiftState);"),
+    routine("procedure ShortCutToKey(ShortCut: TShortCut; var Key: Integer; var Shift: TShiftState);"),
     routine("function ShortCutToText(ShortCut: TShortCut): string;"),
     routine("function TextToShortCut(Text: string): TShortCut;"),
 
@@ -90,6 +91,9 @@ static constexpr Decl kMenus[] = {
     prop("OnPopup", "TNotifyEvent"),
 };
 
-std::span<const Decl> menusUnit() { return kMenus; }
+std::span<const Decl> menusUnit()
+{
+    return kMenus;
+}
 
 } // namespace script

@@ -153,3 +153,28 @@ TEST(SingleExecutable, ExtractionKeepsAnOldOutputUntilItSucceeds)
         ++entries;
     EXPECT_EQ(entries, 4u + 5u); // x.exe p.lmb keep.lmb plain.exe + the TempHome folders
 }
+
+TEST(SingleExecutable, ExportingTwiceFromAFreshRuntimeGivesOnePayload)
+{
+    lmbtest::TempHome home;
+    const fs::path runtime = home.writeFile("player", runtimeImage(2048));
+    const fs::path lmb = home.writeFile("p.lmb", "PROJECT");
+    std::string results[2];
+    for (auto& result : results) {
+        const fs::path exe = home.root() / "export" / "Autorun.exe";
+        fs::create_directories(exe.parent_path());
+        fs::copy_file(runtime, exe, fs::copy_options::overwrite_existing);
+        AppendProjectToExe(exe, lmb);
+        result = lmbtest::readFile(exe);
+    }
+    EXPECT_EQ(results[0], results[1]);
+    EXPECT_EQ(results[0].size(), 2048u + 7u);
+
+    // Writing through a link to an existing project replaces the project, not the link.
+    const fs::path real = home.writeFile("real.lmb", "old");
+    const fs::path link = home.root() / "link.lmb";
+    fs::create_symlink(real, link);
+    EXPECT_EQ(extractEmbeddedProject(home.root() / "export" / "Autorun.exe", link), 7u);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(lmbtest::readFile(real), "PROJECT");
+}

@@ -148,3 +148,19 @@ TEST(EmbeddedFiles, VersionResourceOfWindowsProgramsIsStored)
     }
     EXPECT_TRUE(seen);
 }
+
+TEST(EmbeddedFiles, CompressionSettingAppliesOnceTheDialogWasShown)
+{
+    lmbtest::TempHome home;
+    {
+        CompressionSetting first;
+        first.dialogShown();
+        first.dialogHidden(3); // "Max", written back
+    }
+    CompressionSetting restarted;
+    EXPECT_EQ(restarted.index(), 1) << "saves before the dialog was shown use None";
+    EXPECT_EQ(restarted.dialogShown(), 3);
+    EXPECT_EQ(restarted.index(), 3);
+    restarted.dialogHidden(7);
+    EXPECT_EQ(restarted.index(), 1);
+}

@@ -59,3 +59,13 @@ TEST(Password, ChecksumAndCheck)
     EXPECT_TRUE(passwordAccepted(false, c, "anything"));
     EXPECT_TRUE(passwordAccepted(true, 0, ""));
 }
+
+TEST(Password, WindowsMadeFilesSummedAnsiBytes)
+{
+    // "é" was one byte (0xE9) on Windows and is two in UTF-8: both forms open such a file.
+    const int32_t windows = 0xE9 * 3 + 'x' * 7;
+    EXPECT_TRUE(passwordAccepted(true, windows, "\xC3\xA9x"));
+    EXPECT_TRUE(passwordAccepted(true, PasswordChecksum("\xC3\xA9x"), "\xC3\xA9x"));
+    EXPECT_FALSE(passwordAccepted(true, windows, "\xC3\xA8x"));
+    EXPECT_TRUE(passwordAccepted(true, 0x80 * 3, "\xE2\x82\xAC")); // the euro sign is 0x80 there
+}

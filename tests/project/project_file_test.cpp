@@ -383,3 +383,49 @@ TEST(ScriptTxt, LinesEndWithCrLf)
     EXPECT_EQ(scriptTxtBytes("a\nb\r\nc\r"), "a\r\nb\r\nc\r\n");
     EXPECT_EQ(scriptTxtBytes("\n\n"), "\r\n\r\n");
 }
+
+TEST_F(ProjectFile, LargeFormsAreReadPastTheFirstPrefix)
+{
+    // A picture in the form makes the value section longer than the loader's first read.
+    Project p = sampleProject(home);
+    std::string picture(3'500'000, '\0');
+    std::mt19937 rng(9);
+    for (auto& c : picture)
+        c = static_cast<char>(rng());
+    std::string form;
+    vcl::TypedValueWriter w(form);
+    w.writeSignature();
+    w.writeShortString("TForm");
+    w.writeShortString("Form1");
+    w.writeShortString("Picture.Data");
+    w.writeBinary(picture);
+    w.writeListEnd();
+    w.writeListEnd();
+    p.formStream = form;
+    save(p);
+    auto loaded = LoadProject(file, load, prompter, progress);
+    ASSERT_TRUE(loaded) << messages();
+    EXPECT_EQ(loaded->formStream, form);
+    EXPECT_EQ(loaded->lines, p.lines);
+    EXPECT_TRUE(fs::exists(loaded->embeddedDir / "logo.png"));
+
+    const std::string bytes = lmbtest::readFile(file);
+    home.writeFile("work/Menu.lmb", bytes.substr(0, 2'000'000));
+    EXPECT_FALSE(LoadProject(file, load, prompter, progress));
+    expectOnlyMessage("An error occured while loading \"" + file.string() + "\".");
+}
+
+TEST_F(ProjectFile, SavingThroughALinkReplacesTheLinkedFile)
+{
+    Project p = sampleProject(home);
+    save(p);
+    const fs::path link = home.root() / "link.lmb";
+    fs::create_symlink(file, link);
+    p.lines = {"changed"};
+    ASSERT_TRUE(SaveProject(p, link, options(), prompter, progress)) << messages();
+    EXPECT_TRUE(fs::is_symlink(link));
+    auto loaded = LoadProject(file, load, prompter, progress);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->lines, std::vector<std::string>{"changed"});
+    EXPECT_EQ(countEntries(file.parent_path()), 1u);
+}

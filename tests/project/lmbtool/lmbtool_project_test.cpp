@@ -1,6 +1,7 @@
 #include "lmbtool/project_json.h"
 #include "project/password.h"
 #include "project_fixture.h"
+#include "vcl/form_stream.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -178,7 +179,7 @@ TEST_F(LmbtoolProject, UnpackAndPackRoundTrip)
     const auto text = [](const lmbtool::Json& j) {
         std::string s;
         for (const auto& [k, v] : j.members)
-            if (k != "embedded" && k != "script_txt")
+            if (k != "embedded" && k != "script_txt" && k != "form")
                 s += k + ":" + v.text + std::to_string(v.integer) + std::to_string(v.flag) + ";";
         return s;
     };
@@ -188,8 +189,13 @@ TEST_F(LmbtoolProject, UnpackAndPackRoundTrip)
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->lines, p.lines);
     EXPECT_EQ(loaded->bookmarks, p.bookmarks);
-    EXPECT_EQ(loaded->formStream, p.formStream);
+    // The form is streamed again the way the studio writes it.
+    EXPECT_EQ(loaded->formStream, vcl::writeComponentStream(*vcl::readFormStream(p.formStream)));
     EXPECT_EQ(lmbtest::readFile(loaded->embeddedDir / "logo.png"), std::string(5000, 'L'));
+    // Compiled first: script.txt holds the composed text with its generated main block.
+    const std::string composed = b.find("script_txt")->text;
+    EXPECT_NE(composed.find("ShowMessage('H\xC3\xA9llo');"), std::string::npos) << composed;
+    EXPECT_NE(composed.find("Form1.showmodal;"), std::string::npos) << composed;
 
     // The level can be chosen; refusals and wrong command lines have their statuses.
     r = runTool(home, {"pack", dir.string(), again.string(), "--level", "none"});
@@ -197,6 +203,13 @@ TEST_F(LmbtoolProject, UnpackAndPackRoundTrip)
     EXPECT_EQ(runTool(home, {"pack", dir.string(), again.string(), "--level", "huge"}).status, 2);
     EXPECT_EQ(runTool(home, {"pack", dir.string()}).status, 2);
     EXPECT_EQ(runTool(home, {"unpack", file.string(), dir.string()}).status, 1) << "embedded/ is not empty";
+    // A script that does not compile: refused, and the old file stays as it was.
+    const std::string before = lmbtest::readFile(again);
+    home.writeFile("unpacked/script.pas", "procedure Broken;\nbegin\n  Undeclared := 1;\nend;\n");
+    r = runTool(home, {"pack", dir.string(), again.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Failed when compiling script."), std::string::npos) << r.err;
+    EXPECT_EQ(lmbtest::readFile(again), before);
     home.writeFile("unpacked/form.dfm", formStream("TButton"));
     EXPECT_EQ(runTool(home, {"pack", dir.string(), again.string()}).status, 1);
     EXPECT_EQ(runTool(home, {"pack", (home.root() / "nothing").string(), again.string()}).status, 1);

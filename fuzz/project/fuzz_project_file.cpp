@@ -1,0 +1,38 @@
+// Feeds arbitrary bytes to the project file reader: the value section (also as a prefix, the way the
+// loader reads large files), then both archive blocks behind it.
+#include "project/archive_block.h"
+#include "project/value_section.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+struct DropSink final : project::ArchiveSink {
+    Open open(const project::ArchiveEntry&) override { return Open::Accept; }
+    void write(const void*, size_t) override {}
+    void close(const project::ArchiveEntry&) override {}
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    try {
+        (void)project::readValueSection(bytes.substr(0, size / 2), false);
+    } catch (const project::NeedMoreBytes&) {
+    } catch (const project::ProjectLoadError&) {
+    }
+    try {
+        const project::ValueSection v = project::readValueSection(bytes, true);
+        if (v.end > size || v.formStream.size() > size)
+            __builtin_trap();
+        project::MemoryReader in(data + v.end, size - v.end);
+        DropSink sink;
+        if (project::readArchiveBlock(in, sink).complete)
+            project::readArchiveBlock(in, sink);
+    } catch (const project::ProjectLoadError&) {
+    }
+    return 0;
+}

@@ -1,0 +1,186 @@
+// Compile and the Messages list: the compile runs on the compiler host while the window shows its
+// progress, keeps the script read-only and the caption marked; the first error moves the caret
+// there, marks the line and is shown in a box.
+#include "shell/main_form.h"
+
+#include "editor/code_editor.h"
+#include "platform/lang.h"
+#include "platform/text_encoding.h"
+#include "shell/design_form_model.h"
+#include "shell/design_form_window.h"
+#include "shell/messages_panel.h"
+#include "shell/status_bar.h"
+
+#include <QAction>
+#include <QApplication>
+
+#include <algorithm>
+
+namespace shell {
+namespace {
+
+// The status bar's side of a compile.
+class StatusCompileProgress : public script::CompileProgress {
+public:
+    explicit StatusCompileProgress(StudioStatusBar& status) : m_status(status) {}
+    void processing(const std::string& objectName) override
+    {
+        m_status.setPanelText(0, lang("Sproces", {QString::fromStdString(objectName)}));
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    void started(std::size_t) override { m_status.showProgress(lang("SCOMPILING2") + " ", 0); }
+    void progress(int percent) override
+    {
+        m_status.showProgress(lang("SCOMPILING2") + " ", percent);
+        m_status.setPanelText(0, lang("SCOMPILING"));
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    void finished() override { m_status.hideProgress(); }
+
+private:
+    StudioStatusBar& m_status;
+};
+
+bool inheritsFrom(std::string_view className, std::string_view ancestor)
+{
+    // The class chains the compile's filters ask about. Controls descend from TControl, windowed
+    // ones from TWinControl, forms from TCustomForm.
+    static const std::pair<std::string_view, std::string_view> kParents[] = {
+        {"TForm", "TCustomForm"},     {"TCustomForm", "TScrollingWinControl"},
+        {"TScrollingWinControl", "TWinControl"}, {"TWinControl", "TControl"},
+        {"TControl", "TComponent"},   {"TComponent", "TPersistent"},
+        {"TPersistent", "TObject"},   {"TGraphicControl", "TControl"},
+        {"TCustomControl", "TWinControl"}};
+    std::string current(className);
+    for (int guard = 0; guard < 16 && !current.empty(); ++guard) {
+        if (platform::equalsNoCase(current, ancestor))
+            return true;
+        std::string next;
+        for (const auto& [cls, parent] : kParents) {
+            if (platform::equalsNoCase(cls, current))
+                next = parent;
+        }
+        current = next;
+    }
+    return platform::equalsNoCase(ancestor, "TObject") || platform::equalsNoCase(ancestor, "TPersistent") ||
+           platform::equalsNoCase(ancestor, "TComponent");
+}
+
+void collect(const FormRecord& record, std::vector<const FormRecord*>& out)
+{
+    for (const FormRecord& child : record.children) {
+        out.push_back(&child);
+        collect(child, out);
+    }
+}
+
+} // namespace
+
+script::DesignFormInfo TMainForm::designFormInfo() const
+{
+    script::DesignFormInfo info;
+    if (!m_designForm)
+        return info;
+    // The event properties an object may bind: the event names the event lists know, in the
+    // inspector's order.
+    std::vector<std::string> events;
+    const auto& lines = m_eventLists.eventsByNames().lines();
+    for (std::size_t i = 0; i < lines.size(); i += 2)
+        events.push_back(lines[i]);
+    std::sort(events.begin(), events.end(),
+              [](const std::string& a, const std::string& b) { return platform::toLowerAscii(a) < platform::toLowerAscii(b); });
+    events.erase(std::unique(events.begin(), events.end()), events.end());
+
+    auto object = [&](const FormRecord& r) {
+        script::FormObject o;
+        o.name = r.name;
+        o.className = r.className;
+        const std::string cls = r.className;
+        o.is = [cls](std::string_view ancestor) { return inheritsFrom(cls, ancestor); };
+        o.eventProperties = events;
+        return o;
+    };
+    const FormRecord& root = m_designForm->model().root();
+    info.form = object(root);
+    std::vector<const FormRecord*> owned;
+    collect(root, owned);
+    for (const FormRecord* r : owned)
+        info.components.push_back(object(*r));
+    return info;
+}
+
+bool TMainForm::Compile()
+{
+    if (m_compiling || m_compiler.busy())
+        return false;
+    m_status->setPanelIcon(45);
+    m_editor->setErrorLine(-1);
+    m_compiling = true;
+    const QString caption = windowTitle();
+    setWindowTitle(caption + " " + lang("SCOMPILI"));
+    m_editor->setReadOnly(true);
+    m_messages->clear();
+    updateCommandStates();
+
+    const script::DesignFormInfo form = designFormInfo();
+    StatusCompileProgress progress(*m_status);
+    script::CompileRequest request;
+    request.editorText = m_editor->lines().join("\r\n").toStdString();
+    request.form = m_designForm ? &form : nullptr;
+    request.lists = &m_eventLists;
+    request.progress = &progress;
+
+    script::CompileOutcome outcome;
+    try {
+        outcome = m_compiler.compile(request);
+    } catch (const std::exception& e) {
+        outcome = {};
+        outcome.rows.push_back({platform::GetLangString("FailedWhenCompiling"), -1, -1, script::MessageIcon::Error});
+        outcome.rows.push_back({e.what(), -1, -1, script::MessageIcon::Error});
+    }
+    for (const script::MessageRow& row : outcome.rows)
+        m_messages->addRow({QString::fromStdString(row.text), row.row, row.col, static_cast<int>(row.icon)});
+    if (outcome.firstError) {
+        try {
+            const script::FirstError& e = *outcome.firstError;
+            m_editor->setCaret(e.row, e.col);
+            m_editor->setFocus();
+            m_editor->setErrorLine(e.row);
+            m_prompter.message(QString::fromStdString(e.longText), lang("FailedWhenCompiling"),
+                               MessageIcon::Error);
+        } catch (...) {
+        }
+    }
+    if (outcome.success)
+        m_composedScript = QString::fromStdString(outcome.composedText);
+    else
+        m_modified = true;
+
+    // The mark is dropped, the painted line stays until the script is edited or compiled again.
+    m_editor->setErrorLine(-1, false);
+    m_compiling = false;
+    m_editor->setReadOnly(m_testRunActive);
+    setWindowTitle(caption);
+    m_status->setPanelIcon(-1);
+    m_status->setPanelText(0, m_helpHint);
+    updateCommandStates();
+    return outcome.success;
+}
+
+void TMainForm::CompileCommand()
+{
+    m_status->setPanelText(1, QString());
+    m_status->setPanelHint(1, QString());
+    action("TBXItem39")->setEnabled(false);
+    Compile();
+    updateCommandStates();
+}
+
+void TMainForm::showSourcePosition(int row, int column)
+{
+    m_editor->setCaret(row, column);
+    m_editor->setFocus();
+    m_editor->setErrorLine(row);
+}
+
+} // namespace shell

@@ -1,0 +1,53 @@
+// The contents of the Controls and Inspector panels as the studio shows them until the palette and
+// the inspectors of the form designer take over: the list of control classes, and a read-only view
+// of the selected component's stored properties.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+class QListWidget;
+class QTabWidget;
+class QTreeWidget;
+
+namespace shell {
+
+struct FormRecord;
+class DesignFormModel;
+
+class PalettePanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit PalettePanel(QWidget* parent = nullptr);
+    void setThemeColor(const QColor& color);
+    QListWidget* list() const { return m_list; }
+
+private:
+    QListWidget* m_list;
+};
+
+class InspectorPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit InspectorPanel(QWidget* parent = nullptr);
+    void setThemeColor(const QColor& color);
+    // Lists the form and its controls; shows the form's properties.
+    void showForm(const DesignFormModel* form);
+    void clear();
+
+    bool hasFocusedRow() const;
+    QString focusedRowName() const;
+    QTreeWidget* properties() const { return m_properties; }
+
+private:
+    void showControl(int index);
+
+    QTabWidget* m_tabs;
+    QListWidget* m_components;
+    QTreeWidget* m_properties;
+    QTreeWidget* m_events;
+    const DesignFormModel* m_form = nullptr;
+    std::vector<const FormRecord*> m_flat;
+};
+
+} // namespace shell
