@@ -111,6 +111,7 @@ TEST(ArchiveBlock, EmptyFileIsHeaderMarkerZeroAndCheckZero)
 {
     const std::string bytes = block({memoryFile("empty.txt", "")}, 9);
     EXPECT_EQ(bytes, header(0, 1) + entry("empty.txt", "", 0) + le32(0));
+    EXPECT_EQ(block({}, 9), header(0, 0) + le32(0)); // no files: a count of 0 and the end marker
 }
 
 TEST(ArchiveBlock, SmallFileIsOneZlibChunkWithItsCrc)
