@@ -16,7 +16,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::filesystem::path out = argv[1];
-    for (const auto& list : script::generateDataLists(script::InterfaceModel::system())) {
+    for (const auto& list : script::generateStudioLists()) {
         const auto file = out / list.relativePath;
         std::error_code ec;
         std::filesystem::create_directories(file.parent_path(), ec);

@@ -4,12 +4,11 @@
 #include "lmbtool/command.h"
 #include "lmbtool/project_json.h"
 #include "platform/atomic_file.h"
-#include "platform/path_macros.h"
 #include "platform/text_encoding.h"
 #include "platform/version.h"
 #include "project/project_file.h"
 #include "script/compiler_host.h"
-#include "script/form_info.h"
+#include "script/project_compile.h"
 #include "vcl/form_file.h"
 #include "vcl/form_stream.h"
 #include "vcl/text_form.h"
@@ -148,28 +147,22 @@ int pack(const std::vector<std::string>& args)
         }
     }
     options.compressionIndex = level.value_or(project::kDefaultCompressionIndex);
-    // As the studio does: compile first, and write nothing when the compile fails.
-    options.compose = [&root](const project::Project& project) -> std::optional<std::string> {
-        std::vector<script::FormComponentRef> parts;
-        for (const auto& c : root->components())
-            parts.push_back({c->name(), c->classInfo().name});
-        const script::DesignFormInfo info = script::describeForm(root->name(), parts);
-        const script::EventLists lists = script::EventLists::load(platform::sourceDir() / "data");
-        std::string editorText;
-        for (size_t i = 0; i < project.lines.size(); ++i)
-            editorText += (i ? "\r\n" : "") + project.lines[i];
-        script::CompileRequest request;
-        request.editorText = editorText;
-        request.form = &info;
-        request.lists = &lists;
-        script::CompilerHost host;
-        const script::CompileOutcome outcome = host.compile(request);
-        for (const auto& row : outcome.rows)
-            if (row.icon != script::MessageIcon::Success)
-                std::fprintf(stderr, "%s\n", row.text.c_str());
-        if (!outcome.success)
-            return std::nullopt;
-        return outcome.composedText;
+    // As the studio does: compile the lines against the form first, and write nothing when the compile
+    // fails. Every row but the success row goes to standard error.
+    options.compose = [](const project::Project& project) -> std::optional<std::string> {
+        try {
+            const auto compile = script::prepareProjectScript(project.lines, project.formStream);
+            script::CompilerHost host;
+            const script::CompileOutcome outcome = host.compile(compile->request);
+            for (const auto& row : outcome.rows)
+                if (row.icon != script::MessageIcon::Success)
+                    std::fprintf(stderr, "%s\n", row.text.c_str());
+            if (outcome.success)
+                return outcome.composedText;
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "lmbtool: %s\n", e.what());
+        }
+        return std::nullopt;
     };
     p.embeddedDir = dir / "embedded";
 

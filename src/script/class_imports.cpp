@@ -17,16 +17,11 @@ static constexpr Decl kPicture[] = {
 // The region type's owner is a shaped form, and the shaped form holds region types: the form is named
 // first with parent TObject and completed afterwards.
 static constexpr Decl kCoolForm[] = {
-    cls("TCoolForm", "TObject"),
-    cls("TRegionType", "TPersistent"),
-    prop("owner", "TCoolForm"),
-    prop("Fregion", "hrgn"),
-    cls("TCoolForm", "TImage"),
-    method("Function LoadMaskFromFile( FileName : String) : Boolean"),
-    method("Procedure RefreshRegion"),
-    prop("Mask2", "TRegionType"),
-    prop("Mask", "TRegionType"),
-    prop("Draggable", "boolean"),
+    cls("TCoolForm", "TObject"),       cls("TRegionType", "TPersistent"),
+    prop("owner", "TCoolForm"),        prop("Fregion", "hrgn"),
+    cls("TCoolForm", "TImage"),        method("Function LoadMaskFromFile( FileName : String) : Boolean"),
+    method("Procedure RefreshRegion"), prop("Mask2", "TRegionType"),
+    prop("Mask", "TRegionType"),       prop("Draggable", "boolean"),
 };
 
 // The gradient's events are added by the support library (libraryExtensionsImport).
@@ -367,16 +362,65 @@ static constexpr Decl kInternalPlayList[] = {
     propR("ActiveFileHandle", "integer"),
 };
 
-std::span<const Decl> pictureImport() { return kPicture; }
-std::span<const Decl> coolFormImport() { return kCoolForm; }
-std::span<const Decl> gradientImport() { return kGradient; }
-std::span<const Decl> commonControlsImport() { return kCommonControls; }
-std::span<const Decl> picShowImport() { return kPicShow; }
-std::span<const Decl> richEditViewerImport() { return kRichEditViewer; }
-std::span<const Decl> textAnimatorImport() { return kTextAnimator; }
-std::span<const Decl> textFaderImport() { return kTextFader; }
-std::span<const Decl> marqueeImport() { return kMarquee; }
-std::span<const Decl> windowsMediaPlayerImport() { return kWindowsMediaPlayer; }
-std::span<const Decl> internalPlayListImport() { return kInternalPlayList; }
+// Events that these components raise and publish but whose imports do not declare them. Without them
+// the studio would offer the events, write their handlers and then generate bindings that do not
+// compile.
+static constexpr Decl kComponentEvents[] = {
+    cls("THotKey", "TCustomHotKey"),      prop("OnChange", "TNotifyEvent"),
+    cls("TAnimate", "TWinControl"),       prop("OnStart", "TNotifyEvent"),
+    prop("OnStop", "TNotifyEvent"),       cls("TWindowsMediaPlayer", "TWinControl"),
+    prop("OnPaused", "TNotifyEvent"),     prop("OnClosed", "TNotifyEvent"),
+    prop("OnMpError", "TNotifyEvent"),    prop("OnMpWarning", "TNotifyEvent"),
+    prop("OnDisconnect", "TNotifyEvent"),
+};
+
+std::span<const Decl> pictureImport()
+{
+    return kPicture;
+}
+std::span<const Decl> coolFormImport()
+{
+    return kCoolForm;
+}
+std::span<const Decl> gradientImport()
+{
+    return kGradient;
+}
+std::span<const Decl> commonControlsImport()
+{
+    return kCommonControls;
+}
+std::span<const Decl> picShowImport()
+{
+    return kPicShow;
+}
+std::span<const Decl> richEditViewerImport()
+{
+    return kRichEditViewer;
+}
+std::span<const Decl> textAnimatorImport()
+{
+    return kTextAnimator;
+}
+std::span<const Decl> textFaderImport()
+{
+    return kTextFader;
+}
+std::span<const Decl> marqueeImport()
+{
+    return kMarquee;
+}
+std::span<const Decl> windowsMediaPlayerImport()
+{
+    return kWindowsMediaPlayer;
+}
+std::span<const Decl> internalPlayListImport()
+{
+    return kInternalPlayList;
+}
+std::span<const Decl> componentEventsImport()
+{
+    return kComponentEvents;
+}
 
 } // namespace script

@@ -24,17 +24,19 @@ std::span<const Decl> textFaderImport();          // TTextFader (the drawing rou
 std::span<const Decl> marqueeImport();            // TMarquee, and its TScrollStyle
 std::span<const Decl> windowsMediaPlayerImport(); // TWindowsMediaPlayer
 std::span<const Decl> internalPlayListImport();   // TInternalPlayList
+// Events that THotKey, TAnimate and TWindowsMediaPlayer publish beyond their imports.
+std::span<const Decl> componentEventsImport();
 
 // Registered by the support library at its fixed places.
-std::span<const Decl> iconImport();               // TIcon
-std::span<const Decl> libraryExtensionsImport();  // TForm, TTimerEx, TWinControl, TLabel, TComboBox …
-std::span<const Decl> webBrowserImport();         // TOleControl, TWebBrowser and its event types
-std::span<const Decl> imgBtnImport();             // TImgBtn
-std::span<const Decl> interactiveLabelImport();   // TInteractiveLabel
-std::span<const Decl> shockwaveFlashImport();     // TShockwaveFlash and its event types
-std::span<const Decl> mediaControlImport();       // TMPModes, TMPDeviceTypes, TErrorEvent, TMCIObject
-std::span<const Decl> agentImport();              // TMSAgent
-std::span<const Decl> scrollingCreditsImport();   // TCreditEvent, TScrollingCredits
-std::span<const Decl> autorunFormImport();        // TAutorunForm
+std::span<const Decl> iconImport();              // TIcon
+std::span<const Decl> libraryExtensionsImport(); // TForm, TTimerEx, TWinControl, TLabel, TComboBox …
+std::span<const Decl> webBrowserImport();        // TOleControl, TWebBrowser and its event types
+std::span<const Decl> imgBtnImport();            // TImgBtn
+std::span<const Decl> interactiveLabelImport();  // TInteractiveLabel
+std::span<const Decl> shockwaveFlashImport();    // TShockwaveFlash and its event types
+std::span<const Decl> mediaControlImport();      // TMPModes, TMPDeviceTypes, TErrorEvent, TMCIObject
+std::span<const Decl> agentImport();             // TMSAgent
+std::span<const Decl> scrollingCreditsImport();  // TCreditEvent, TScrollingCredits
+std::span<const Decl> autorunFormImport();       // TAutorunForm
 
 } // namespace script

@@ -112,7 +112,8 @@ static constexpr Decl kWebBrowser[] = {
     propR("Path", "WideString"),
 
     type("TWebBrowserStatusTextChange", "Procedure ( Sender : TObject; const Text : WideString)"),
-    type("TWebBrowserProgressChange", "Procedure ( Sender : TObject; Progress : Integer; ProgressMax : Integer)"),
+    type("TWebBrowserProgressChange",
+         "Procedure ( Sender : TObject; Progress : Integer; ProgressMax : Integer)"),
     type("TWebBrowserCommandStateChange",
          "Procedure ( Sender : TObject; Command : Integer; Enable : WordBool)"),
     type("TWebBrowserTitleChange", "Procedure ( Sender : TObject; const Text : WideString)"),
@@ -121,7 +122,8 @@ static constexpr Decl kWebBrowser[] = {
          "Procedure ( Sender : TObject; const pDisp : IDispatch; var URL : OleVariant; var Flags : "
          "OleVariant; var TargetFrameName : OleVariant; var PostData : OleVariant; var Headers : OleVariant; "
          "var Cancel : WordBool)"),
-    type("TWebBrowserNewWindow2", "Procedure ( Sender : TObject; var ppDisp : IDispatch; var Cancel : WordBool)"),
+    type("TWebBrowserNewWindow2",
+         "Procedure ( Sender : TObject; var ppDisp : IDispatch; var Cancel : WordBool)"),
     type("TWebBrowserNavigateComplete2",
          "Procedure ( Sender : TObject; const pDisp : IDispatch; var URL : OleVariant)"),
     type("TWebBrowserDocumentComplete",
@@ -152,11 +154,8 @@ static constexpr Decl kWebBrowser[] = {
 };
 
 static constexpr Decl kImgBtn[] = {
-    cls("TImgBtn", "TImage"),
-    prop("Pic", "TPicture"),
-    prop("PicDown", "TPicture"),
-    prop("PicUp", "TPicture"),
-    prop("Supported", "boolean"),
+    cls("TImgBtn", "TImage"),  prop("Pic", "TPicture"),      prop("PicDown", "TPicture"),
+    prop("PicUp", "TPicture"), prop("Supported", "boolean"),
 };
 
 // Nothing declares TBIDIMODE or TSizeConstraints, so BIDIMODE and Constraints drop out; the repeated
@@ -231,7 +230,8 @@ static constexpr Decl kShockwaveFlash[] = {
     method("Procedure TStopPlay( const target : WideString)"),
     method("Procedure SetVariable( const name : WideString; const value : WideString)"),
     method("Function GetVariable( const name : WideString) : WideString"),
-    method("Procedure TSetProperty( const target : WideString; property_ : integer; const value : WideString)"),
+    method(
+        "Procedure TSetProperty( const target : WideString; property_ : integer; const value : WideString)"),
     method("Function TGetProperty( const target : WideString; property_ : integer) : WideString"),
     method("Procedure TCallFrame( const target : WideString; FrameNum : integer)"),
     method("Procedure TCallLabel( const target : WideString; const label_ : WideString)"),
@@ -282,8 +282,9 @@ static constexpr Decl kShockwaveFlash[] = {
 
 static constexpr Decl kMediaControl[] = {
     type("TMPModes", "( mpNotReady, mpStopped, mpPlaying, mpRecording, mpSeeking, mpPaused, mpOpen )"),
-    type("TMPDeviceTypes", "( dtAutoSelect, dtAVIVideo, dtCDAudio, dtDAT, dtDigitalVideo, dtMMMovie, dtOther, "
-                           "dtOverlay, dtScanner, dtSequencer, dtVCR, dtVideodisc, dtWaveAudio )"),
+    type("TMPDeviceTypes",
+         "( dtAutoSelect, dtAVIVideo, dtCDAudio, dtDAT, dtDigitalVideo, dtMMMovie, dtOther, "
+         "dtOverlay, dtScanner, dtSequencer, dtVCR, dtVideodisc, dtWaveAudio )"),
     type("TErrorEvent", "Procedure ( Sender : TObject; ErrorMessage : string)"),
     cls("TMCIObject", "TPanel"),
     method("Function BrowseForFile : boolean"),
@@ -353,15 +354,45 @@ static constexpr Decl kAutorunForm[] = {
     cls("TAutorunForm", "TForm"),
 };
 
-std::span<const Decl> iconImport() { return kIcon; }
-std::span<const Decl> libraryExtensionsImport() { return kLibraryExtensions; }
-std::span<const Decl> webBrowserImport() { return kWebBrowser; }
-std::span<const Decl> imgBtnImport() { return kImgBtn; }
-std::span<const Decl> interactiveLabelImport() { return kInteractiveLabel; }
-std::span<const Decl> shockwaveFlashImport() { return kShockwaveFlash; }
-std::span<const Decl> mediaControlImport() { return kMediaControl; }
-std::span<const Decl> agentImport() { return kAgent; }
-std::span<const Decl> scrollingCreditsImport() { return kScrollingCredits; }
-std::span<const Decl> autorunFormImport() { return kAutorunForm; }
+std::span<const Decl> iconImport()
+{
+    return kIcon;
+}
+std::span<const Decl> libraryExtensionsImport()
+{
+    return kLibraryExtensions;
+}
+std::span<const Decl> webBrowserImport()
+{
+    return kWebBrowser;
+}
+std::span<const Decl> imgBtnImport()
+{
+    return kImgBtn;
+}
+std::span<const Decl> interactiveLabelImport()
+{
+    return kInteractiveLabel;
+}
+std::span<const Decl> shockwaveFlashImport()
+{
+    return kShockwaveFlash;
+}
+std::span<const Decl> mediaControlImport()
+{
+    return kMediaControl;
+}
+std::span<const Decl> agentImport()
+{
+    return kAgent;
+}
+std::span<const Decl> scrollingCreditsImport()
+{
+    return kScrollingCredits;
+}
+std::span<const Decl> autorunFormImport()
+{
+    return kAutorunForm;
+}
 
 } // namespace script

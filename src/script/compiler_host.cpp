@@ -2,7 +2,6 @@
 #include "script/compiler_host.h"
 
 #include "pascal/compiler.h"
-
 #include "platform/lang.h"
 #include "platform/text_encoding.h"
 
@@ -55,8 +54,8 @@ CompileOutcome CompilerHost::compile(const CompileRequest& request)
     const std::size_t length = out.composedText.size();
 
     pascal::Compiler compiler;
-    const std::vector<ImportedVariable> vars = request.form ? formVariables(*request.form)
-                                                            : std::vector<ImportedVariable>{};
+    const std::vector<ImportedVariable> vars =
+        request.form ? formVariables(*request.form) : std::vector<ImportedVariable>{};
     compiler.setUsesCallback([&vars](pascal::UsesRequest& u) {
         if (!platform::equalsNoCase(u.unitName, "SYSTEM")) {
             u.reportError(pascal::messageText(pascal::MessageCode::UnknownIdentifier, ""));
@@ -77,7 +76,8 @@ CompileOutcome CompilerHost::compile(const CompileRequest& request)
 
     if (progress)
         progress->started(length);
-    const pascal::CompileResult result = compiler.compile(out.composedText, composed.map.empty() ? nullptr : &composed.map);
+    const pascal::CompileResult result =
+        compiler.compile(out.composedText, composed.map.empty() ? nullptr : &composed.map);
     if (progress)
         progress->finished();
 

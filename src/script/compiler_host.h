@@ -42,7 +42,7 @@ struct CompileOutcome {
     std::string composedText;     // preprocessed script + generated main block
     std::vector<MessageRow> rows; // the Messages list, in order
     std::optional<FirstError> firstError;
-    std::string compiledOutput;   // empty after a failure
+    std::string compiledOutput; // empty after a failure
     std::string debugOutput;
 };
 

@@ -1,12 +1,10 @@
 // Preprocessing the editor's text and appending the generated main block.
 #include "script/composed_script.h"
 
+#include "pascal/preprocessor.h"
+#include "platform/path_macros.h"
 #include "script/list_files.h"
 #include "script/main_block.h"
-
-#include "pascal/preprocessor.h"
-
-#include "platform/path_macros.h"
 
 #include <exception>
 #include <system_error>
@@ -26,7 +24,8 @@ std::filesystem::path includeFolderOf(const CompileRequest& request)
 // itself, which has no file name.
 pascal::IncludeCallback includeCallback(std::filesystem::path includeFolder)
 {
-    return [includeFolder](const std::string& includingFile, const std::string& fileName, pascal::IncludeFile& out) {
+    return [includeFolder](const std::string& includingFile, const std::string& fileName,
+                           pascal::IncludeFile& out) {
         const std::filesystem::path folder =
             includingFile.empty() ? includeFolder : std::filesystem::path(includingFile).parent_path();
         const std::filesystem::path file = folder / fileName;

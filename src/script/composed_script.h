@@ -4,10 +4,9 @@
 // checks, what projects store and what the runtime compiles again.
 #pragma once
 
+#include "pascal/source_map.h"
 #include "script/event_handlers.h"
 #include "script/inspector_filters.h"
-
-#include "pascal/source_map.h"
 
 #include <filesystem>
 #include <string>
@@ -39,16 +38,16 @@ public:
 };
 
 struct CompileRequest {
-    std::string editorText;                // the editor's lines joined by CR LF
-    const DesignFormInfo* form = nullptr;  // none: a script compiled on its own
-    const EventLists* lists = nullptr;     // the event lists loaded at start-up
+    std::string editorText;               // the editor's lines joined by CR LF
+    const DesignFormInfo* form = nullptr; // none: a script compiled on its own
+    const EventLists* lists = nullptr;    // the event lists loaded at start-up
     CompileProgress* progress = nullptr;
-    std::filesystem::path includeFolder;   // empty: %SRCDIR%/include/
+    std::filesystem::path includeFolder; // empty: %SRCDIR%/include/
 };
 
 struct ComposedScript {
     std::string preprocessed;
-    pascal::SourceMap map;  // positions of the preprocessed text in the script and its includes
+    pascal::SourceMap map; // positions of the preprocessed text in the script and its includes
     std::string mainBlock;
     std::string text() const { return preprocessed + mainBlock; }
 };

@@ -37,8 +37,8 @@ struct Decl {
     std::string_view name;
     std::string_view text;
     std::int64_t value = 0;
-    std::string_view str;   // value of a String typed constant
-    std::uint16_t aux = 0;  // sign and exponent of an extended constant
+    std::string_view str;  // value of a String typed constant
+    std::uint16_t aux = 0; // sign and exponent of an extended constant
 
     constexpr Access access() const { return static_cast<Access>(value); }
 };
@@ -49,6 +49,10 @@ struct DeclGroup {
     std::span<const Decl> decls;
 };
 
+// The value of an extended constant's 80-bit bit pattern as a double (NaN and the infinities keep their
+// sign).
+double extendedValue(std::uint64_t mantissa, std::uint16_t signExponent);
+
 // Row builders, so that the tables read like the declarations they hold.
 namespace decl {
 
@@ -57,10 +61,19 @@ constexpr Decl make(DeclKind kind, std::string_view name, std::string_view text,
 {
     return Decl{kind, name, text, value, str, aux};
 }
-constexpr std::int64_t code(Access access) { return static_cast<std::int64_t>(access); }
+constexpr std::int64_t code(Access access)
+{
+    return static_cast<std::int64_t>(access);
+}
 
-constexpr Decl routine(std::string_view line) { return make(DeclKind::Routine, {}, line); }
-constexpr Decl type(std::string_view name, std::string_view text) { return make(DeclKind::Type, name, text); }
+constexpr Decl routine(std::string_view line)
+{
+    return make(DeclKind::Routine, {}, line);
+}
+constexpr Decl type(std::string_view name, std::string_view text)
+{
+    return make(DeclKind::Type, name, text);
+}
 constexpr Decl intConst(std::string_view name, std::int64_t value)
 {
     return make(DeclKind::IntConst, name, {}, value);
@@ -81,8 +94,14 @@ constexpr Decl nativeEnum(std::string_view name, std::string_view elements, std:
 {
     return make(DeclKind::NativeEnum, name, elements, firstOrdinal);
 }
-constexpr Decl cls(std::string_view name, std::string_view parent) { return make(DeclKind::Class, name, parent); }
-constexpr Decl method(std::string_view line) { return make(DeclKind::Method, {}, line); }
+constexpr Decl cls(std::string_view name, std::string_view parent)
+{
+    return make(DeclKind::Class, name, parent);
+}
+constexpr Decl method(std::string_view line)
+{
+    return make(DeclKind::Method, {}, line);
+}
 constexpr Decl prop(std::string_view name, std::string_view type)
 {
     return make(DeclKind::Property, name, type, code(Access::ReadWrite));
@@ -95,7 +114,10 @@ constexpr Decl propW(std::string_view name, std::string_view type)
 {
     return make(DeclKind::Property, name, type, code(Access::WriteOnly));
 }
-constexpr Decl defaultProp(std::string_view name) { return make(DeclKind::DefaultProperty, name, {}); }
+constexpr Decl defaultProp(std::string_view name)
+{
+    return make(DeclKind::DefaultProperty, name, {});
+}
 constexpr Decl variable(std::string_view name, std::string_view className)
 {
     return make(DeclKind::Variable, name, className);

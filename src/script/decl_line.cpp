@@ -10,8 +10,14 @@ namespace script {
 
 namespace {
 
-bool isIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
-bool isIdentChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+bool isIdentStart(char c)
+{
+    return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
+}
+bool isIdentChar(char c)
+{
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+}
 
 // Tokens: identifiers, and the punctuation ( ) : ; , [ ] . as one-character tokens.
 std::vector<std::string> tokenize(std::string_view text, bool& ok)
@@ -45,7 +51,10 @@ std::vector<std::string> tokenize(std::string_view text, bool& ok)
     return out;
 }
 
-bool isWord(const std::string& token, std::string_view word) { return platform::equalsNoCase(token, word); }
+bool isWord(const std::string& token, std::string_view word)
+{
+    return platform::equalsNoCase(token, word);
+}
 
 } // namespace
 
@@ -124,8 +133,8 @@ std::optional<Signature> parseSignature(std::string_view text)
                     ++depth;
                 if (t[i] == "]")
                     --depth;
-                const bool glue = type.empty() || t[i] == "." || t[i] == "]" || type.back() == '[' ||
-                                  type.back() == '.';
+                const bool glue =
+                    type.empty() || t[i] == "." || t[i] == "]" || type.back() == '[' || type.back() == '.';
                 type += (glue ? "" : " ") + t[i++];
             }
             if (type.empty())

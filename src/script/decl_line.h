@@ -18,10 +18,10 @@ struct ParamGroup {
 };
 
 struct Signature {
-    std::string keyword;            // "procedure", "function" or "constructor", lower case
-    std::string name;               // empty for a procedure type
+    std::string keyword; // "procedure", "function" or "constructor", lower case
+    std::string name;    // empty for a procedure type
     std::vector<ParamGroup> params;
-    std::string result;             // empty for a procedure
+    std::string result; // empty for a procedure
 
     int paramCount() const;
     // The parameter list in one canonical spelling: "(Sender: TObject; var Key: Char)", or "" when the

@@ -19,7 +19,10 @@ static constexpr Decl kExtendedConstants[] = {
     extendedConst("NegInfinity", 0x8000000000000000ULL, 0xFFFF),
 };
 
-std::span<const Decl> extendedConstants() { return kExtendedConstants; }
+std::span<const Decl> extendedConstants()
+{
+    return kExtendedConstants;
+}
 
 static std::vector<DeclGroup> buildSequence()
 {
@@ -47,6 +50,7 @@ static std::vector<DeclGroup> buildSequence()
         {"marquee", marqueeImport()},
         {"media player control", windowsMediaPlayerImport()},
         {"internal play list", internalPlayListImport()},
+        {"component events", componentEventsImport()},
         {"icon", iconImport()},
         {"event types", supportEventTypes()},
         {"library extensions", libraryExtensionsImport()},

@@ -7,7 +7,8 @@
 //      controls, forms, menus;
 //   3. the studio's TPicture;
 //   4. extended controls and buttons;
-//   5. the studio's component class imports;
+//   5. the studio's component class imports, and the events three of the components publish beyond
+//      their imports;
 //   6. the support library, with its class imports and the system utilities at their fixed places.
 //
 // The imported class variables (Self, Application, InternalPlayList, the form and its components)

@@ -22,7 +22,8 @@ std::string withoutSpaces(std::string_view s)
 
 EventLists EventLists::load(const std::filesystem::path& dataDir)
 {
-    return EventLists(TwoLineList::load(dataDir / "ELEvents.lst"), TwoLineList::load(dataDir / "EventsByNames.lst"));
+    return EventLists(TwoLineList::load(dataDir / "ELEvents.lst"),
+                      TwoLineList::load(dataDir / "EventsByNames.lst"));
 }
 
 std::string EventLists::templateForType(std::string_view eventTypeName) const
@@ -76,8 +77,8 @@ std::string handlerDeclaration(std::string_view declarationTemplate, std::string
     return out;
 }
 
-std::optional<int> findHandler(const std::vector<std::string>& scriptLines, std::string_view declarationTemplate,
-                               std::string_view handler)
+std::optional<int> findHandler(const std::vector<std::string>& scriptLines,
+                               std::string_view declarationTemplate, std::string_view handler)
 {
     if (declarationTemplate.empty())
         return std::nullopt;
@@ -86,6 +87,23 @@ std::optional<int> findHandler(const std::vector<std::string>& scriptLines, std:
         if (platform::equalsNoCase(withoutSpaces(scriptLines[i]), wanted))
             return static_cast<int>(i) + 3;
     return std::nullopt;
+}
+
+HandlerSearch::HandlerSearch(const std::vector<std::string>& scriptLines)
+{
+    for (std::size_t i = 0; i < scriptLines.size(); ++i)
+        m_first.emplace(platform::toUpperAscii(withoutSpaces(scriptLines[i])), static_cast<int>(i));
+}
+
+std::optional<int> HandlerSearch::find(std::string_view declarationTemplate, std::string_view handler) const
+{
+    if (declarationTemplate.empty())
+        return std::nullopt;
+    const auto it =
+        m_first.find(platform::toUpperAscii(withoutSpaces(handlerDeclaration(declarationTemplate, handler))));
+    if (it == m_first.end())
+        return std::nullopt;
+    return it->second + 3;
 }
 
 HandlerEdit editHandler(std::vector<std::string>& scriptLines, std::string_view declarationTemplate,
@@ -107,7 +125,8 @@ bool eventRowHasHandler(const EventLists& lists, std::string_view eventTypeName,
 {
     if (!lists.knowsType(eventTypeName))
         return false;
-    return findHandler(scriptLines, lists.templateForType(eventTypeName), handlerName(componentName, eventProperty))
+    return findHandler(scriptLines, lists.templateForType(eventTypeName),
+                       handlerName(componentName, eventProperty))
         .has_value();
 }
 

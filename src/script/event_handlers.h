@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace script {
@@ -21,8 +22,7 @@ public:
     EventLists() = default;
     EventLists(TwoLineList elEvents, TwoLineList eventsByNames)
         : m_elEvents(std::move(elEvents)), m_eventsByNames(std::move(eventsByNames))
-    {
-    }
+    {}
     // ELEvents.lst and EventsByNames.lst of a data folder.
     static EventLists load(const std::filesystem::path& dataDir);
 
@@ -49,8 +49,19 @@ std::string handlerDeclaration(std::string_view declarationTemplate, std::string
 
 // The 1-based editor line of the handler's body (the second line after its declaration), or nothing
 // when the handler is not in the script or there is no template.
-std::optional<int> findHandler(const std::vector<std::string>& scriptLines, std::string_view declarationTemplate,
-                               std::string_view handler);
+std::optional<int> findHandler(const std::vector<std::string>& scriptLines,
+                               std::string_view declarationTemplate, std::string_view handler);
+
+// The script's lines prepared for many handler searches (the compile's bindings): the same answers as
+// findHandler, each in constant time.
+class HandlerSearch {
+public:
+    explicit HandlerSearch(const std::vector<std::string>& scriptLines);
+    std::optional<int> find(std::string_view declarationTemplate, std::string_view handler) const;
+
+private:
+    std::unordered_map<std::string, int> m_first; // line without spaces, upper case -> first index
+};
 
 // The edit action of an event row: moves to the handler, or appends a stub (an empty line, the
 // declaration, "begin", an empty line, "end;") and moves to its empty body line.

@@ -1,9 +1,8 @@
 // Form descriptions from the interface model.
 #include "script/form_info.h"
 
-#include "script/decl_line.h"
-
 #include "platform/text_encoding.h"
+#include "script/decl_line.h"
 
 namespace script {
 
@@ -43,8 +42,30 @@ DesignFormInfo describeForm(const std::string& formName, const std::vector<FormC
     DesignFormInfo info;
     info.form = {formName, "TForm", scriptClassTest(model, "TForm"), scriptEventProperties(model, "TForm")};
     for (const auto& c : components)
-        info.components.push_back(
-            {c.name, c.className, scriptClassTest(model, c.className), scriptEventProperties(model, c.className)});
+        info.components.push_back({c.name, c.className, scriptClassTest(model, c.className),
+                                   scriptEventProperties(model, c.className)});
+    return info;
+}
+
+FormObject describeObject(const vcl::Component& component)
+{
+    const vcl::ClassInfo* cls = &component.classInfo();
+    FormObject object;
+    object.name = component.name();
+    object.className = cls->name;
+    object.is = [cls](std::string_view ancestor) { return cls->inheritsFrom(ancestor); };
+    for (const vcl::PropInfo* e : cls->events())
+        object.eventProperties.push_back(e->name);
+    sortInspectorOrder(object.eventProperties);
+    return object;
+}
+
+DesignFormInfo describeForm(const vcl::Component& form)
+{
+    DesignFormInfo info;
+    info.form = describeObject(form);
+    for (const auto& c : form.components())
+        info.components.push_back(describeObject(*c));
     return info;
 }
 

@@ -1,12 +1,14 @@
-// Describing a design form to the compile from its component names and class names, with the event
-// properties and class tests that scripts see for each class. The studio's compile takes the event
-// properties from the component model's published properties; this description serves where only names
-// and classes are known (a form read by a tool, tests) and gives the same bindings, because an event
-// scripts cannot see has no handler template and is never bound.
+// Describing a design form to the compile: its name, the components it owns in component order, each
+// with its class name, its class tests and its event properties in inspector order.
+//
+// The studio describes its form from the component model (the events each class publishes, as the
+// hidden binding inspector lists them). A description from names and class names alone takes the
+// events scripts see on each class; it serves tests and forms of classes the component model lacks.
 #pragma once
 
 #include "script/composed_script.h"
 #include "script/interface_model.h"
+#include "vcl/component.h"
 
 #include <string>
 #include <vector>
@@ -28,5 +30,10 @@ ClassTest scriptClassTest(const InterfaceModel& model, std::string className);
 
 DesignFormInfo describeForm(const std::string& formName, const std::vector<FormComponentRef>& components,
                             const InterfaceModel& model = InterfaceModel::system());
+
+// From the component model: the form and each component it owns.
+DesignFormInfo describeForm(const vcl::Component& form);
+// One object, with the event properties its class publishes.
+FormObject describeObject(const vcl::Component& component);
 
 } // namespace script

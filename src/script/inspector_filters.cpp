@@ -22,11 +22,12 @@ bool oneOf(std::string_view name, std::initializer_list<std::string_view> names)
 
 bool eventsPageShows(const ClassTest& is, std::string_view p)
 {
-    bool show = !oneOf(p, {"OnConstrainedResize", "OnCanResize", "OnStartDock", "OnUnDock", "OnShortcut",
-                           "OnGetSiteInfo", "OnDockOver", "OnDockDrop", "OnContextPopup", "OnData",
-                           "OnDataFind", "OnDataObject", "OnCustom", "OnCustomDraw", "OnClose", "OnEndDock",
-                           "OnDragDrop", "OnDragOver", "OnShow", "OnStartDrag", "OnEndDrag",
-                           "OnAfterNewFrame", "OnBeforeNewFrame", "OnProgress", "OnCloseUp"});
+    bool show = !oneOf(
+        p, {"OnConstrainedResize", "OnCanResize",     "OnStartDock",      "OnUnDock",       "OnShortcut",
+            "OnGetSiteInfo",       "OnDockOver",      "OnDockDrop",       "OnContextPopup", "OnData",
+            "OnDataFind",          "OnDataObject",    "OnCustom",         "OnCustomDraw",   "OnClose",
+            "OnEndDock",           "OnDragDrop",      "OnDragOver",       "OnShow",         "OnStartDrag",
+            "OnEndDrag",           "OnAfterNewFrame", "OnBeforeNewFrame", "OnProgress",     "OnCloseUp"});
     if (is("TTimer"))
         show = oneOf(p, {"Name", "Interval", "Enabled", "Tag", "OnTimer"});
     if (is("TMSAgent"))

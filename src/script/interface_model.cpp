@@ -2,11 +2,11 @@
 // properties of unknown types and names declared again.
 #include "script/interface_model.h"
 
+#include "platform/text_encoding.h"
 #include "script/decl_line.h"
 #include "script/declaration_sequence.h"
 
-#include "platform/text_encoding.h"
-
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -17,10 +17,10 @@ using platform::toUpperAscii;
 namespace {
 
 constexpr std::array kEngineTypes = {
-    "Byte",     "ShortInt", "Word",     "SmallInt",   "Cardinal",    "LongWord",      "Integer",
-    "LongInt",  "Int64",    "Single",   "Double",     "Extended",    "Currency",      "Boolean",
-    "LongBool", "Char",     "AnsiChar", "WideChar",   "String",      "AnsiString",    "WideString",
-    "UnicodeString",        "PChar",    "Variant",    "Pointer",     "TObject",
+    "Byte",          "ShortInt", "Word",     "SmallInt", "Cardinal", "LongWord",   "Integer",
+    "LongInt",       "Int64",    "Single",   "Double",   "Extended", "Currency",   "Boolean",
+    "LongBool",      "Char",     "AnsiChar", "WideChar", "String",   "AnsiString", "WideString",
+    "UnicodeString", "PChar",    "Variant",  "Pointer",  "TObject",
 };
 
 std::vector<std::string> words(std::string_view text)
@@ -77,7 +77,10 @@ std::string PropertyEntry::typeName() const
     return w.empty() ? std::string() : w.front();
 }
 
-bool PropertyEntry::indexed() const { return words(typeText).size() > 1; }
+bool PropertyEntry::indexed() const
+{
+    return words(typeText).size() > 1;
+}
 
 const InterfaceModel& InterfaceModel::system()
 {
@@ -183,12 +186,17 @@ void InterfaceModel::apply(const Decl& row)
         bool known = true;
         for (const auto& w : words(row.text))
             known = known && knowsType(w);
-        bool present = false;
-        for (const auto& existing : c->properties)
-            present = present || platform::equalsNoCase(existing.name, p.name);
-        if (!known)
+        if (!known) {
             c->dropped.push_back(std::move(p));
-        else if (!present)
+            break;
+        }
+        // A property registered again on the same class replaces the earlier one, in its place.
+        auto same = std::find_if(c->properties.begin(), c->properties.end(), [&](const PropertyEntry& e) {
+            return platform::equalsNoCase(e.name, p.name);
+        });
+        if (same != c->properties.end())
+            *same = std::move(p);
+        else
             c->properties.push_back(std::move(p));
         break;
     }

@@ -1,8 +1,8 @@
 // What scripts end up seeing once the declaration sequence has run: the classes with their parents,
 // methods and the properties that registered, the routines, types and constants. It applies the
 // rules the compiler applies to the same rows (a class declared again keeps its members and takes the
-// new parent; a property whose type is unknown at that moment is dropped; a name declared again
-// replaces the earlier one), so the generated lists can be made from it without a compiler, and
+// new parent; a property whose type is unknown at that moment is dropped; a name declared again, a
+// property of the same class included, replaces the earlier one), so the generated lists can be made from it without a compiler, and
 // tests can check the rows against what the compiler accepts.
 #pragma once
 
@@ -16,7 +16,7 @@ namespace script {
 
 struct PropertyEntry {
     std::string name;
-    std::string typeText;   // the type, then the index types
+    std::string typeText; // the type, then the index types
     Access access = Access::ReadWrite;
 
     std::string typeName() const; // the first word of typeText
@@ -24,27 +24,27 @@ struct PropertyEntry {
 };
 
 struct ClassEntry {
-    std::string name;                    // as first declared
-    std::string parent;                  // empty for the root
-    std::vector<std::string> methods;    // declaration lines, in registration order
+    std::string name;                 // as first declared
+    std::string parent;               // empty for the root
+    std::vector<std::string> methods; // declaration lines, in registration order
     std::vector<PropertyEntry> properties;
-    std::vector<PropertyEntry> dropped;  // registered with a type nobody had declared
+    std::vector<PropertyEntry> dropped; // registered with a type nobody had declared
     std::string defaultProperty;
 };
 
 struct RoutineEntry {
-    std::string line;                    // the declaration line as registered
+    std::string line; // the declaration line as registered
 };
 
 struct TypeEntry {
     std::string name;
-    std::string text;                    // newest text
+    std::string text; // newest text
 };
 
 struct ConstantEntry {
     std::string name;
-    std::string typeName;                // "LONGINT", "String", "LongWord", "Extended" …
-    std::string valueText;               // as a script would write it
+    std::string typeName;  // "LONGINT", "String", "LongWord", "Extended" …
+    std::string valueText; // as a script would write it
 };
 
 class InterfaceModel {

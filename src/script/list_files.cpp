@@ -53,25 +53,31 @@ std::string joinListLines(const std::vector<std::string>& lines)
     return out;
 }
 
-std::string TwoLineList::lookup(std::string_view key) const
+TwoLineList::TwoLineList(std::vector<std::string> lines) : m_lines(std::move(lines))
 {
     for (std::size_t i = 0; i < m_lines.size(); ++i)
-        if (platform::equalsNoCase(m_lines[i], key))
-            return i + 1 < m_lines.size() ? m_lines[i + 1] : std::string();
-    return {};
+        m_first.emplace(platform::toUpperAscii(m_lines[i]), i);
+}
+
+std::string TwoLineList::lookup(std::string_view key) const
+{
+    const auto it = m_first.find(platform::toUpperAscii(key));
+    if (it == m_first.end() || it->second + 1 >= m_lines.size())
+        return {};
+    return m_lines[it->second + 1];
 }
 
 bool TwoLineList::containsLine(std::string_view key) const
 {
-    for (const auto& l : m_lines)
-        if (platform::equalsNoCase(l, key))
-            return true;
-    return false;
+    return m_first.count(platform::toUpperAscii(key)) != 0;
 }
 
 namespace {
 
-bool isBlank(char c) { return c >= 1 && c <= ' '; }
+bool isBlank(char c)
+{
+    return c >= 1 && c <= ' ';
+}
 
 } // namespace
 
@@ -234,7 +240,8 @@ std::string completionDisplayRow(const CompletionRecord& record)
     std::string kind = record.kind;
     for (const auto& [word, colour] : kColours)
         kind = replaceNoCase(kind, word, std::string(colour) + record.kind);
-    return kind + " \\column{}\\color{clWindowText}\\style{+B}" + record.name + "\\style{-B}" + record.remainder;
+    return kind + " \\column{}\\color{clWindowText}\\style{+B}" + record.name + "\\style{-B}" +
+           record.remainder;
 }
 
 } // namespace script

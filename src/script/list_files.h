@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace script {
@@ -23,7 +24,7 @@ std::string joinListLines(const std::vector<std::string>& lines);
 class TwoLineList {
 public:
     TwoLineList() = default;
-    explicit TwoLineList(std::vector<std::string> lines) : m_lines(std::move(lines)) {}
+    explicit TwoLineList(std::vector<std::string> lines);
     static TwoLineList load(const std::filesystem::path& file) { return TwoLineList(readListLines(file)); }
 
     std::string lookup(std::string_view key) const;
@@ -32,6 +33,7 @@ public:
 
 private:
     std::vector<std::string> m_lines;
+    std::unordered_map<std::string, std::size_t> m_first; // upper-case line -> its first index
 };
 
 // The comma text of a string list: items separated by commas (or blanks outside quotes), an item with

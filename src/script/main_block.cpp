@@ -12,11 +12,12 @@ bool endsWithNoCase(std::string_view text, std::string_view tail)
     return text.size() >= tail.size() && platform::equalsNoCase(text.substr(text.size() - tail.size()), tail);
 }
 
-bool handlerExists(const MainBlockInput& in, std::string_view object, std::string_view event)
+bool handlerExists(const MainBlockInput& in, const HandlerSearch& search, std::string_view object,
+                   std::string_view event)
 {
     if (!in.lists)
         return false;
-    return findHandler(in.scriptLines, in.lists->templateForEvent(event), handlerName(object, event)).has_value();
+    return search.find(in.lists->templateForEvent(event), handlerName(object, event)).has_value();
 }
 
 } // namespace
@@ -32,9 +33,10 @@ std::string generateMainBlock(const MainBlockInput& in)
     std::string block = "\r\nbegin ";
     if (in.objects.empty())
         return block + "\r\nend.";
+    const HandlerSearch search(in.scriptLines);
     for (const auto& object : in.objects) {
         for (const auto& event : object.eventProperties) {
-            if (!handlerExists(in, object.name, event))
+            if (!handlerExists(in, search, object.name, event))
                 continue;
             if (in.processing)
                 in.processing(object.name);
@@ -46,7 +48,7 @@ std::string generateMainBlock(const MainBlockInput& in)
         }
     }
     const std::string& form = in.objects.front().name;
-    if (handlerExists(in, form, "OnCreate"))
+    if (handlerExists(in, search, form, "OnCreate"))
         block += " " + form + "OnCreate(self);";
     block += form + ".showmodal; ";
     block += form + ".Free; ";

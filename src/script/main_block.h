@@ -3,7 +3,8 @@
 // and frees it. The composed script text (preprocessed script + main block) is what projects store and
 // the runtime compiles again.
 //
-//   <CR LF>begin  Button1.OnClick:=@Button1OnClick; Form1OnCreate(self); Form1.showmodal; Form1.Free; <CR LF>end.
+//   <CR LF>begin  Button1.OnClick:=@Button1OnClick; Form1OnCreate(self); Form1.showmodal; Form1.Free; <CR
+//   LF>end.
 #pragma once
 
 #include "script/event_handlers.h"
@@ -26,7 +27,7 @@ struct BindingObject {
 struct MainBlockInput {
     // Empty: no design form (a script compiled on its own); the block then only begins and ends.
     std::vector<BindingObject> objects;
-    std::vector<std::string> scriptLines;     // the editor's lines, where handlers are searched
+    std::vector<std::string> scriptLines; // the editor's lines, where handlers are searched
     const EventLists* lists = nullptr;
     // Told the name of each object for which a handler was found ("Processing %s").
     std::function<void(const std::string& objectName)> processing;

@@ -4,17 +4,13 @@
 // routine, type or constant it refuses is a defect of the tables and raises its RegistrationError.
 #pragma once
 
-#include "script/decl.h"
-
 #include "pascal/registration.h"
+#include "script/decl.h"
 
 #include <string>
 #include <vector>
 
 namespace script {
-
-// The value of an 80-bit extended bit pattern as a double (NaN and the infinities keep their sign).
-double extendedValue(std::uint64_t mantissa, std::uint16_t signExponent);
 
 // Registers the rows of one table in order.
 void registerDecls(pascal::Registrar& registrar, std::span<const Decl> rows);
@@ -31,6 +27,7 @@ struct ImportedVariable {
 
 // Item 7: Self, Application and InternalPlayList, then the form and each component it owns. A
 // component whose class scripts do not know raises "Invalid type for variable " + its name.
-void registerImportedVariables(pascal::Registrar& registrar, const std::vector<ImportedVariable>& formVariables);
+void registerImportedVariables(pascal::Registrar& registrar,
+                               const std::vector<ImportedVariable>& formVariables);
 
 } // namespace script

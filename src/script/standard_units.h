@@ -16,14 +16,14 @@
 namespace script {
 
 std::span<const Decl> dateUtilsUnit();
-std::span<const Decl> stdUnit();       // TObject, TPersistent, TComponent
-std::span<const Decl> classesUnit();   // TStrings, TStringList, the streams
-std::span<const Decl> graphicsUnit();  // TFont, TPen, TBrush, TCanvas, TGraphic, TBitmap
-std::span<const Decl> controlsUnit();  // TControl, TWinControl, TGraphicControl, TCustomControl
-std::span<const Decl> stdCtrlsUnit();  // labels, edits, memos, buttons, boxes, scroll bars
-std::span<const Decl> formsUnit();     // TForm, TApplication, TScreen
-std::span<const Decl> menusUnit();     // TMenuItem, TMenu, TMainMenu, TPopupMenu
-std::span<const Decl> extCtrlsUnit();  // TImage, TShape, TBevel, TTimer, TPanel, TNotebook …
-std::span<const Decl> buttonsUnit();   // TSpeedButton, TBitBtn
+std::span<const Decl> stdUnit();      // TObject, TPersistent, TComponent
+std::span<const Decl> classesUnit();  // TStrings, TStringList, the streams
+std::span<const Decl> graphicsUnit(); // TFont, TPen, TBrush, TCanvas, TGraphic, TBitmap
+std::span<const Decl> controlsUnit(); // TControl, TWinControl, TGraphicControl, TCustomControl
+std::span<const Decl> stdCtrlsUnit(); // labels, edits, memos, buttons, boxes, scroll bars
+std::span<const Decl> formsUnit();    // TForm, TApplication, TScreen
+std::span<const Decl> menusUnit();    // TMenuItem, TMenu, TMainMenu, TPopupMenu
+std::span<const Decl> extCtrlsUnit(); // TImage, TShape, TBevel, TTimer, TPanel, TNotebook …
+std::span<const Decl> buttonsUnit();  // TSpeedButton, TBitBtn
 
 } // namespace script

@@ -48,20 +48,11 @@ static constexpr Decl kBasicRoutines[] = {
 };
 
 static constexpr Decl kTypeAliases[] = {
-    type("DWORD", "integer"),
-    type("HWND", "integer"),
-    type("PGUID", "string"),
-    type("WORD", "integer"),
-    type("BOOL", "LongBool"),
-    type("FLOAT", "Single"),
-    type("REAL", "Single"),
-    type("QWORD", "int64"),
-    type("Byte", "integer"),
-    type("HIcon", "integer"),
-    type("HDC", "integer"),
-    type("OLEVARIANT", "VARIANT"),
-    type("HKEY", "integer"),
-    type("WordBool", "WORD"),
+    type("DWORD", "integer"), type("HWND", "integer"),  type("PGUID", "string"),
+    type("WORD", "integer"),  type("BOOL", "LongBool"), type("FLOAT", "Single"),
+    type("REAL", "Single"),   type("QWORD", "int64"),   type("Byte", "integer"),
+    type("HIcon", "integer"), type("HDC", "integer"),   type("OLEVARIANT", "VARIANT"),
+    type("HKEY", "integer"),  type("WordBool", "WORD"),
 };
 
 static constexpr Decl kIntegerConstants[] = {
@@ -296,8 +287,9 @@ static constexpr Decl kMusicExtras[] = {
     routine("function DownloadFile(URL,LocalFile : string):boolean;"),
     routine("function SelectColor(DefaultColor : TColor) : TColor;"),
     routine("function SelectFont(DefaultFont : TFont) : TFont;"),
-    routine("function CopyDirectory(Directory, DestinationFolder: String; const GUI, SimpleGUI, "
-            "CopyConfirmation, MkDirConfirmation, ErrorGUI: Boolean; var UserHasCancelled: Boolean): Boolean;"),
+    routine(
+        "function CopyDirectory(Directory, DestinationFolder: String; const GUI, SimpleGUI, "
+        "CopyConfirmation, MkDirConfirmation, ErrorGUI: Boolean; var UserHasCancelled: Boolean): Boolean;"),
 };
 
 static constexpr Decl kMusicRoutines[] = {
@@ -334,7 +326,8 @@ static constexpr Decl kProgramRoutines[] = {
     routine("procedure SendCommandToDebugger(Command : TDebugCommand; Param : string)"),
     routine("Function ParamCount : Integer"),
     routine("Function ParamStr( Index : Integer) : string"),
-    routine("function SendMCIString(command : string; var ResultMsg : string; var ResultCode: integer) : boolean;"),
+    routine("function SendMCIString(command : string; var ResultMsg : string; var ResultCode: integer) : "
+            "boolean;"),
     routine("function ExtractFileDir(const FileName: string): string;"),
     routine("function ExtractFileDrive(const FileName: string): string;"),
     routine("function ExtractFileExt(const FileName: string): string;"),
@@ -449,19 +442,61 @@ static constexpr Decl kDrawingRoutines[] = {
     routine("Procedure DrawTransparent( dstBitmap, srcBitmap : TBitmap; Transparency : TPercent)"),
 };
 
-std::span<const Decl> supportEventTypes() { return kEventTypes; }
-std::span<const Decl> supportBasicRoutines() { return kBasicRoutines; }
-std::span<const Decl> supportTypeAliases() { return kTypeAliases; }
-std::span<const Decl> supportIntegerConstants() { return kIntegerConstants; }
-std::span<const Decl> supportNativeEnums() { return kNativeEnums; }
-std::span<const Decl> supportStringConstants() { return kStringConstants; }
-std::span<const Decl> supportMusicExtras() { return kMusicExtras; }
-std::span<const Decl> supportMusicRoutines() { return kMusicRoutines; }
-std::span<const Decl> supportProgramRoutines() { return kProgramRoutines; }
-std::span<const Decl> supportScreenRoutines() { return kScreenRoutines; }
-std::span<const Decl> supportSystemRoutines() { return kSystemRoutines; }
-std::span<const Decl> supportFileExtras() { return kFileExtras; }
-std::span<const Decl> supportSpeech() { return kSpeech; }
-std::span<const Decl> supportDrawingRoutines() { return kDrawingRoutines; }
+std::span<const Decl> supportEventTypes()
+{
+    return kEventTypes;
+}
+std::span<const Decl> supportBasicRoutines()
+{
+    return kBasicRoutines;
+}
+std::span<const Decl> supportTypeAliases()
+{
+    return kTypeAliases;
+}
+std::span<const Decl> supportIntegerConstants()
+{
+    return kIntegerConstants;
+}
+std::span<const Decl> supportNativeEnums()
+{
+    return kNativeEnums;
+}
+std::span<const Decl> supportStringConstants()
+{
+    return kStringConstants;
+}
+std::span<const Decl> supportMusicExtras()
+{
+    return kMusicExtras;
+}
+std::span<const Decl> supportMusicRoutines()
+{
+    return kMusicRoutines;
+}
+std::span<const Decl> supportProgramRoutines()
+{
+    return kProgramRoutines;
+}
+std::span<const Decl> supportScreenRoutines()
+{
+    return kScreenRoutines;
+}
+std::span<const Decl> supportSystemRoutines()
+{
+    return kSystemRoutines;
+}
+std::span<const Decl> supportFileExtras()
+{
+    return kFileExtras;
+}
+std::span<const Decl> supportSpeech()
+{
+    return kSpeech;
+}
+std::span<const Decl> supportDrawingRoutines()
+{
+    return kDrawingRoutines;
+}
 
 } // namespace script

@@ -21,16 +21,16 @@ static constexpr Decl kSystemUtilities[] = {
     routine("Function FileOrDirExists( const Name : String) : Boolean"),
     routine("Function GetIniString( const Section, Key, Default, Filename : String) : String"),
     routine("Function GetIniInt( const Section, Key : String; const Default, Min, Max : Longint; const "
-        "Filename : String) : Longint"),
+            "Filename : String) : Longint"),
     routine("Function GetIniBool( const Section, Key : String; const Default : Boolean; const Filename : "
-        "String) : Boolean"),
+            "String) : Boolean"),
     routine("Function IniKeyExists( const Section, Key, Filename : String) : Boolean"),
     routine("Function IsIniSectionEmpty( const Section, Filename : String) : Boolean"),
     routine("Function SetIniString( const Section, Key, Value, Filename : String) : Boolean"),
     routine("Function SetIniInt( const Section, Key : String; const Value : Longint; const Filename : "
-        "String) : Boolean"),
+            "String) : Boolean"),
     routine("Function SetIniBool( const Section, Key : String; const Value : Boolean; const Filename : "
-        "String) : Boolean"),
+            "String) : Boolean"),
     routine("Procedure DeleteIniEntry( const Section, Key, Filename : String)"),
     routine("Procedure DeleteIniSection( const Section, Filename : String)"),
     routine("Function GetEnv( const EnvVar : String) : String"),
@@ -51,9 +51,9 @@ static constexpr Decl kSystemUtilities[] = {
     routine("Function ConstPos( const Ch : Char; const S : String) : Integer"),
     routine("Function SkipPastConst( const S : String; const Start : Integer) : Integer"),
     routine("function RegQueryStringValue(const RootKey: Integer; const SubKeyName, ValueName: String; var "
-        "ResultStr: String): Boolean;"),
+            "ResultStr: String): Boolean;"),
     routine("function RegQueryMultiStringValue(const RootKey: Integer; const SubKeyName, ValueName: "
-        "String; var ResultStr: String): Boolean;"),
+            "String; var ResultStr: String): Boolean;"),
     routine("Function RegValueExists(const RootKey: Integer; const SubKeyName, ValueName: String): Boolean;"),
     routine("Function RegDeleteKeyIncludingSubkeys( const Key : Integer; const Name : string) : boolean"),
     routine("Function RegDeleteKeyIfEmpty( const RootKey : Integer; const SubkeyName : string) : boolean"),
@@ -75,26 +75,28 @@ static constexpr Decl kSystemUtilities[] = {
     routine("Function IntMax( const A, B : Integer) : Integer"),
     routine("Function Win32ErrorString( ErrorCode : Integer) : String"),
     // Special folders and dates
-    type("TDWSpecialFolder", "( dwspfAdminTools, dwspfAppData, dwspfRecycleBin, dwspfCommonAdminTools, "
-        "dwspfCommonAppData, dwspfCommonDesktop, dwspfCommonDocuments, dwspfCommonFavorites, "
-        "dwspfCommonMusic, dwspfCommonPictures, dwspfCommonProgramFiles, dwspfCommonPrograms, "
-        "dwspfCommonStartmenu, dwspfCommonStartup, dwspfCommonTemplates, dwspfCommonVideo, dwspfControls, "
-        "dwspfCookies, dwspfDesktop, dwspfDrives, dwspfFavorites, dwspfFonts, dwspfHistory, "
-        "dwspfInternetCache, dwspfLocalAppData, dwspfMyMusic, dwspfMyPictures, dwspfMyVideo, dwspfNetHood, "
-        "dwspfNetwork, dwspfPersonal, dwspfPrinters, dwspfPrintHood, dwspfProfile, dwspfProgramFiles, "
-        "dwspfProgramFilesX86, dwspfPrograms, dwspfRecent, dwspfSendTo, dwspfStartMenu, dwspfStartUp, "
-        "dwspfSystem, dwspfSystemX86, dwspfTemplates, dwspfWindows )"),
+    type("TDWSpecialFolder",
+         "( dwspfAdminTools, dwspfAppData, dwspfRecycleBin, dwspfCommonAdminTools, "
+         "dwspfCommonAppData, dwspfCommonDesktop, dwspfCommonDocuments, dwspfCommonFavorites, "
+         "dwspfCommonMusic, dwspfCommonPictures, dwspfCommonProgramFiles, dwspfCommonPrograms, "
+         "dwspfCommonStartmenu, dwspfCommonStartup, dwspfCommonTemplates, dwspfCommonVideo, dwspfControls, "
+         "dwspfCookies, dwspfDesktop, dwspfDrives, dwspfFavorites, dwspfFonts, dwspfHistory, "
+         "dwspfInternetCache, dwspfLocalAppData, dwspfMyMusic, dwspfMyPictures, dwspfMyVideo, dwspfNetHood, "
+         "dwspfNetwork, dwspfPersonal, dwspfPrinters, dwspfPrintHood, dwspfProfile, dwspfProgramFiles, "
+         "dwspfProgramFilesX86, dwspfPrograms, dwspfRecent, dwspfSendTo, dwspfStartMenu, dwspfStartUp, "
+         "dwspfSystem, dwspfSystemX86, dwspfTemplates, dwspfWindows )"),
     routine("Function SpecialFolderToCSIDL( const SpecialFolder : TDWSpecialFolder) : Word"),
     routine("Function DayOfYear( ADate : TDateTime) : Integer"),
     // Record types used by later families
     type("TMUSICTag", "record Title: string;Artist: string;Album: string;Year: string;Comment: "
-        "string;Genre: string;ExtraInfo : array [0..20] of string; end;"),
-    type("TOSVersionInfoEx", "record dwOSVersionInfoSize:DWORD;dwMajorVersion:DWORD; "
-        "dwMinorVersion:DWORD;dwBuildNumber:DWORD; dwPlatformId: DWord;szCSDVersion: array[0..127] of "
-        "Char;wServicePackMajor: Word; wServicePackMinor: Word;wSuiteMask: Word; wProductType: Byte; "
-        "wReserved: Byte; end;"),
+                      "string;Genre: string;ExtraInfo : array [0..20] of string; end;"),
+    type("TOSVersionInfoEx",
+         "record dwOSVersionInfoSize:DWORD;dwMajorVersion:DWORD; "
+         "dwMinorVersion:DWORD;dwBuildNumber:DWORD; dwPlatformId: DWord;szCSDVersion: array[0..127] of "
+         "Char;wServicePackMajor: Word; wServicePackMinor: Word;wSuiteMask: Word; wProductType: Byte; "
+         "wReserved: Byte; end;"),
     type("TDWDriveShellInfo", "record Icon : integer; Image : integer; DisplayName : string; TypeName : "
-        "string; end"),
+                              "string; end"),
     // Drives
     routine("Function GetDriveShellInfo( const Drive : Char) : TDWDriveShellInfo"),
     routine("Function AvailableDrives : TStringList"),
@@ -107,16 +109,16 @@ static constexpr Decl kSystemUtilities[] = {
     routine("Function DriveIndexToLetter( Drive : Byte) : Char"),
     // File utilities
     type("TFileDateTimeStamp", "record Creation : TDATETIME; LastAccess : TDATETIME; LastWrite : "
-        "TDateTime; end"),
+                               "TDateTime; end"),
     routine("Function GetFileCRC32Int( const Filename : String) : DWord"),
     routine("Function GetFileCRC32Hex( const Filename : String) : String"),
     routine("Function FileIsOpen( const Filename : String) : Boolean"),
     routine("Function NTFSCompressFile( const FileName : String; const ForceCompress : Boolean) : Boolean"),
     routine("Function NTFSUncompressFile( const FileName : String) : Boolean"),
     routine("Function GetFileDateTimeStamp( const Filename : String; var FileDateTimeStamp : "
-        "TFileDateTimeStamp) : Boolean"),
+            "TFileDateTimeStamp) : Boolean"),
     routine("Function SetFileDateTimeStamp( const Filename : String; var FileDateTimeStamp : "
-        "TFileDateTimeStamp) : Boolean"),
+            "TFileDateTimeStamp) : Boolean"),
     routine("Function DirIsEmpty( Path : String) : Boolean"),
     routine("Function ExtractDriveFromPath( Path : String) : String"),
     routine("Function ExtractPureFilename( Name : String) : String"),
@@ -124,7 +126,7 @@ static constexpr Decl kSystemUtilities[] = {
     routine("Function FileAttrib( Filename : String; A, H, R, S : Boolean) : Boolean"),
     routine("Function GetFileSize( Datei : String) : Integer"),
     routine("Procedure ListFiles( const Path, Mask : string; var List : TStringList; const ShowPath : "
-        "Boolean)"),
+            "Boolean)"),
     routine("Function ListFilesRecursive( Path, Mask : string; ShowPath : Boolean) : TStringList"),
     routine("Function ListFolders( Path : string; ShowPath : boolean) : TStringlist"),
     routine("Procedure PatchFile( filename : string; data : array of byte; offset, count : longint)"),
@@ -132,22 +134,23 @@ static constexpr Decl kSystemUtilities[] = {
     routine("function SaveStringToFile(const FileName, S: String; const Append: Boolean): Boolean;"),
     // Audio file tags
     type("TID3V1Tag", "record ID : string; Titel : string; Artist : string; Album : string; Year : string; "
-        "Comment : string; Genre : Byte; end"),
+                      "Comment : string; Genre : Byte; end"),
     routine("Function ReadID3V1Tag( FileName : string) : TID3V1Tag"),
     routine("Function GenreByteToName( const Genre : Byte) : String"),
     // Network
     type("TDWHostConnectInfo", "record Host : String; Port : Word; end"),
     type("TDWInternetConnectedState", "( dwicsConfigured, dwicsLAN, dwicsModem, dwicsOffline, dwicsProxy, "
-        "dwicsRASInstalled )"),
+                                      "dwicsRASInstalled )"),
     type("TDWInternetConnectedStates", "set of TDWInternetConnectedState"),
-    type("TDWInternetProxySetting", "record HTTP : TDWHostConnectInfo; HTTPS : TDWHostConnectInfo; FTP : "
-        "TDWHostConnectInfo; Gopher : TDWHostConnectInfo; Socks : TDWHostConnectInfo; end"),
+    type("TDWInternetProxySetting",
+         "record HTTP : TDWHostConnectInfo; HTTPS : TDWHostConnectInfo; FTP : "
+         "TDWHostConnectInfo; Gopher : TDWHostConnectInfo; Socks : TDWHostConnectInfo; end"),
     routine("Function GetHostNameByIP( const IPAdress : String) : String"),
     routine("Function GetInetSideIP : String"),
     routine("Function GetInternetConnectionState( var InternetConnectedStates : "
-        "TDWInternetConnectedStates) : Boolean"),
+            "TDWInternetConnectedStates) : Boolean"),
     routine("Function GetInternetProxySetting( var InternetProxySetting : TDWInternetProxySetting) : "
-        "Boolean"),
+            "Boolean"),
     routine("Function GetIPAdress : String"),
     routine("Function GetIPByHostName( const HostName : String) : String"),
     routine("Function GetMACAdress : String"),
@@ -164,11 +167,12 @@ static constexpr Decl kSystemUtilities[] = {
     routine("Procedure SetBit( var w : DWord; Bitnr : integer)"),
     routine("Procedure ResetBit( var w : DWord; Bitnr : integer)"),
     // Operating system version; the typed constants at the end are of type LongWord
-    type("TOSType", "( OS_WIN95, OS_WIN98, OS_WINME, OS_NT351, OS_NT4_DOMAINCONTROLLER, OS_NT4_SERVER, "
-        "OS_NT4_WORKSTATION, OS_WIN2000, OS_WIN2000_ADVSERVER, OS_WIN2000_DATACENTER, OS_WINXP_HOME, "
-        "OS_WINXP_PROFESSIONAL, OS_WINXP_NETSERVER, OS_WIN2003, OS_UNKNOWN )"),
+    type("TOSType",
+         "( OS_WIN95, OS_WIN98, OS_WINME, OS_NT351, OS_NT4_DOMAINCONTROLLER, OS_NT4_SERVER, "
+         "OS_NT4_WORKSTATION, OS_WIN2000, OS_WIN2000_ADVSERVER, OS_WIN2000_DATACENTER, OS_WINXP_HOME, "
+         "OS_WINXP_PROFESSIONAL, OS_WINXP_NETSERVER, OS_WIN2003, OS_UNKNOWN )"),
     type("TOSSuiteType", "( OSST_BACKOFFICE, OSST_DATACENTER, OSST_ENTERPRISE, OSST_PERSONAL, "
-        "OSST_SMALLBUSINESS, OSST_SMALLBUSINESS_RESTRICTED, OSST_TERMINAL, OSST_UNKNOWN )"),
+                         "OSST_SMALLBUSINESS, OSST_SMALLBUSINESS_RESTRICTED, OSST_TERMINAL, OSST_UNKNOWN )"),
     type("TOSProductType", "( OSPT_WORKSTATION, OSPT_DOMAIN_CONTROLLER, OSPT_SERVER, OSPT_UNKNOWN )"),
     routine("Procedure GetWindowsVersionEx( var OSVIE : TOSVersionInfoEx)"),
     routine("Function IsNTWorkstation : Boolean"),
@@ -218,23 +222,25 @@ static constexpr Decl kSystemUtilities[] = {
     routine("Procedure SendASCII( Str, JobName : string)"),
     // Shell, desktop and screens
     type("TDWDimension", "record Height : Integer; Width : Integer; end"),
-    type("TDWSpecialFolder", "( dwspfAdminTools, dwspfAppData, dwspfRecycleBin, dwspfCommonAdminTools, "
-        "dwspfCommonAppData, dwspfCommonDesktop, dwspfCommonDocuments, dwspfCommonFavorites, "
-        "dwspfCommonMusic, dwspfCommonPictures, dwspfCommonProgramFiles, dwspfCommonPrograms, "
-        "dwspfCommonStartmenu, dwspfCommonStartup, dwspfCommonTemplates, dwspfCommonVideo, dwspfControls, "
-        "dwspfCookies, dwspfDesktop, dwspfDrives, dwspfFavorites, dwspfFonts, dwspfHistory, "
-        "dwspfInternetCache, dwspfLocalAppData, dwspfMyMusic, dwspfMyPictures, dwspfMyVideo, dwspfNetHood, "
-        "dwspfNetwork, dwspfPersonal, dwspfPrinters, dwspfPrintHood, dwspfProfile, dwspfProgramFiles, "
-        "dwspfProgramFilesX86, dwspfPrograms, dwspfRecent, dwspfSendTo, dwspfStartMenu, dwspfStartUp, "
-        "dwspfSystem, dwspfSystemX86, dwspfTemplates, dwspfWindows )"),
-    type("TDWWindowsDialog", "( dwwdAccessibilityProperties, dwwdBDEProperties, dwwdControlPanel, "
-        "dwwdCopyFloppy, dwwdDialProperties, dwwdDisplayProperties, dwwdExecute, dwwdFindFiles, "
-        "dwwdFontsProperties, dwwdGamecontrollerProperties, dwwdHardwareDetect, dwwdInternetProperties, "
-        "dwwdKeyboardProperties, dwwdLocaleProperties, dwwdMailProperties, dwwdModemProperties, "
-        "dwwdMouseProperties, dwwdMultimediaProperties, dwwdNetworkProperties, dwwdODBCProperties, "
-        "dwwdPasswordsProperties, dwwdPowerManagementProperties, dwwdPrinterProperties, dwwdRASWizard, "
-        "dwwdScanCamProperties, dwwdSoftwareProperties, dwwdSystemProperties, dwwdThemesProperties, "
-        "dwwdTime, dwwdTweakUIProperties, dwwdWindowsShutdownDialog )"),
+    type("TDWSpecialFolder",
+         "( dwspfAdminTools, dwspfAppData, dwspfRecycleBin, dwspfCommonAdminTools, "
+         "dwspfCommonAppData, dwspfCommonDesktop, dwspfCommonDocuments, dwspfCommonFavorites, "
+         "dwspfCommonMusic, dwspfCommonPictures, dwspfCommonProgramFiles, dwspfCommonPrograms, "
+         "dwspfCommonStartmenu, dwspfCommonStartup, dwspfCommonTemplates, dwspfCommonVideo, dwspfControls, "
+         "dwspfCookies, dwspfDesktop, dwspfDrives, dwspfFavorites, dwspfFonts, dwspfHistory, "
+         "dwspfInternetCache, dwspfLocalAppData, dwspfMyMusic, dwspfMyPictures, dwspfMyVideo, dwspfNetHood, "
+         "dwspfNetwork, dwspfPersonal, dwspfPrinters, dwspfPrintHood, dwspfProfile, dwspfProgramFiles, "
+         "dwspfProgramFilesX86, dwspfPrograms, dwspfRecent, dwspfSendTo, dwspfStartMenu, dwspfStartUp, "
+         "dwspfSystem, dwspfSystemX86, dwspfTemplates, dwspfWindows )"),
+    type("TDWWindowsDialog",
+         "( dwwdAccessibilityProperties, dwwdBDEProperties, dwwdControlPanel, "
+         "dwwdCopyFloppy, dwwdDialProperties, dwwdDisplayProperties, dwwdExecute, dwwdFindFiles, "
+         "dwwdFontsProperties, dwwdGamecontrollerProperties, dwwdHardwareDetect, dwwdInternetProperties, "
+         "dwwdKeyboardProperties, dwwdLocaleProperties, dwwdMailProperties, dwwdModemProperties, "
+         "dwwdMouseProperties, dwwdMultimediaProperties, dwwdNetworkProperties, dwwdODBCProperties, "
+         "dwwdPasswordsProperties, dwwdPowerManagementProperties, dwwdPrinterProperties, dwwdRASWizard, "
+         "dwwdScanCamProperties, dwwdSoftwareProperties, dwwdSystemProperties, dwwdThemesProperties, "
+         "dwwdTime, dwwdTweakUIProperties, dwwdWindowsShutdownDialog )"),
     routine("Function ActiveDesktopEnabled : Boolean"),
     routine("Function AppExec( const CmdLine, CmdParams : String; const CmdShow : Integer) : Boolean"),
     routine("Function AppIsResponding( const ClassName : String; const TimeOut : Cardinal) : Boolean"),
@@ -292,11 +298,11 @@ static constexpr Decl kSystemUtilities[] = {
     routine("Function GetUserNameString : String"),
     routine("Procedure IncrementSharedCount( const Filename : String; const AlreadyExisted : Boolean)"),
     routine("Function ShellExec( const Filename, Params : String; WorkingDir : String; const ShowCmd : "
-        "Integer; var ErrorCode : Integer) : Boolean"),
+            "Integer; var ErrorCode : Integer) : Boolean"),
     routine("Function IsProtectedSystemFile( const Filename : String) : Boolean"),
     routine("Procedure RegisterServer( const Filename : String; const FailCriticalErrors : Boolean)"),
     routine("Function UnregisterServer( const Filename : String; const FailCriticalErrors : Boolean) : "
-        "Boolean"),
+            "Boolean"),
     routine("Procedure UnregisterFont( const FontName, FontFilename : String)"),
     routine("Procedure RestartComputer"),
     routine("Procedure RestartReplace( const TempFile, DestFile : String)"),
@@ -306,7 +312,7 @@ static constexpr Decl kSystemUtilities[] = {
     routine("Function DERepConst( AString : string) : string"),
     routine("Function FileExec( const aCmdLine : String; aHide, aWait : Boolean) : Boolean"),
     routine("Function FileExecEx( const aCmdLine : String; aHide, aWait : Boolean; var ResultCode : "
-        "integer) : Boolean"),
+            "integer) : Boolean"),
     routine("Function ComponentToString( Component : TComponent) : string"),
     routine("Function StringToComponent( Value : string) : TComponent"),
     routine("Function EncodeStr( AType : integer; astr : string) : string"),
@@ -315,7 +321,7 @@ static constexpr Decl kSystemUtilities[] = {
     routine("Procedure SaveStreamToTempFile( const Strm : TCustomMemoryStream; const Filename : String)"),
     routine("function Random( Range: Integer):integer;"),
     routine("Function CreateShellLink( const Filename, Description, ShortcutTo, Parameters, WorkingDir, "
-        "IconFilename : String; const IconIndex, ShowCmd : Integer; const HotKey : Word) : Boolean"),
+            "IconFilename : String; const IconIndex, ShowCmd : Integer; const HotKey : Word) : Boolean"),
     routine("Procedure RegisterTypeLibrary( const Filename : String)"),
     routine("Function UnregisterTypeLibrary( const Filename : String) : Boolean"),
     routine("function ReadFromRegistry(Key:HKEY;Subkey,Name:string;Value:Variant) : Variant;"),
@@ -327,12 +333,15 @@ static constexpr Decl kSystemUtilities[] = {
     routine("Function IntToMBStr( const I : Int64) : String"),
     routine("Function HasAttr( const FileName : string; Attr : Word) : Boolean"),
     routine("Function CopyFilesAndOrDirs( FFrom, FTo, Mesaj : string;AHandle:Integer;YesToAll:boolean) : "
-        "integer"),
+            "integer"),
     routine("Function ExtractDriveLetter( const Dir : String) : Char"),
     routine("Function DeleteFilesAndOrDirs( FFrom, Fto, Mesaj : string;AHandle:Integer;YesToAll:boolean) : "
-        "integer"),
+            "integer"),
 };
 
-std::span<const Decl> systemUtilities() { return kSystemUtilities; }
+std::span<const Decl> systemUtilities()
+{
+    return kSystemUtilities;
+}
 
 } // namespace script

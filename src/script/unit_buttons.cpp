@@ -46,6 +46,9 @@ static constexpr Decl kButtons[] = {
     prop("Style", "TButtonStyle"),
 };
 
-std::span<const Decl> buttonsUnit() { return kButtons; }
+std::span<const Decl> buttonsUnit()
+{
+    return kButtons;
+}
 
 } // namespace script

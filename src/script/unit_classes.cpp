@@ -119,6 +119,9 @@ static constexpr Decl kClasses[] = {
     prop("Size", "Integer"),
 };
 
-std::span<const Decl> classesUnit() { return kClasses; }
+std::span<const Decl> classesUnit()
+{
+    return kClasses;
+}
 
 } // namespace script

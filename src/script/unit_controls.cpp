@@ -150,6 +150,9 @@ static constexpr Decl kControls[] = {
     cls("TCustomControl", "TWinControl"),
 };
 
-std::span<const Decl> controlsUnit() { return kControls; }
+std::span<const Decl> controlsUnit()
+{
+    return kControls;
+}
 
 } // namespace script

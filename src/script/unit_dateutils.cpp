@@ -55,6 +55,9 @@ static constexpr Decl kDateUtils[] = {
     routine("function CompareDateTime(const A, B: TDateTime): Integer;"),
 };
 
-std::span<const Decl> dateUtilsUnit() { return kDateUtils; }
+std::span<const Decl> dateUtilsUnit()
+{
+    return kDateUtils;
+}
 
 } // namespace script

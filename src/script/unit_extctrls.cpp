@@ -6,13 +6,14 @@ namespace script {
 
 using namespace decl;
 
-#define LMB_DRAG_PROPS prop("DragCursor", "TCursor"), prop("DragKind", "TDragKind"), prop("DragMode", "TDragMode")
-#define LMB_DRAG_EVENTS                                                                                    \
-    prop("OnDragDrop", "TDragDropEvent"), prop("OnDragOver", "TDragOverEvent"),                          \
-        prop("OnEndDock", "TEndDragEvent"), prop("OnEndDrag", "TEndDragEvent"),                          \
+#define LMB_DRAG_PROPS                                                                                       \
+    prop("DragCursor", "TCursor"), prop("DragKind", "TDragKind"), prop("DragMode", "TDragMode")
+#define LMB_DRAG_EVENTS                                                                                      \
+    prop("OnDragDrop", "TDragDropEvent"), prop("OnDragOver", "TDragOverEvent"),                              \
+        prop("OnEndDock", "TEndDragEvent"), prop("OnEndDrag", "TEndDragEvent"),                              \
         prop("OnStartDrag", "TStartDragEvent")
-#define LMB_MOUSE_EVENTS                                                                                   \
-    prop("OnMouseDown", "TMouseEvent"), prop("OnMouseMove", "TMouseMoveEvent"),                          \
+#define LMB_MOUSE_EVENTS                                                                                     \
+    prop("OnMouseDown", "TMouseEvent"), prop("OnMouseMove", "TMouseMoveEvent"),                              \
         prop("OnMouseUp", "TMouseEvent")
 
 static constexpr Decl kExtCtrls[] = {
@@ -168,6 +169,9 @@ static constexpr Decl kExtCtrls[] = {
 #undef LMB_DRAG_EVENTS
 #undef LMB_MOUSE_EVENTS
 
-std::span<const Decl> extCtrlsUnit() { return kExtCtrls; }
+std::span<const Decl> extCtrlsUnit()
+{
+    return kExtCtrls;
+}
 
 } // namespace script

@@ -210,6 +210,9 @@ static constexpr Decl kForms[] = {
     variable("Screen", "TScreen"),
 };
 
-std::span<const Decl> formsUnit() { return kForms; }
+std::span<const Decl> formsUnit()
+{
+    return kForms;
+}
 
 } // namespace script

@@ -8,7 +8,10 @@ namespace script {
 using namespace decl;
 
 // System colours are the colour index with the top byte set ($FF000000 + index).
-static constexpr std::int64_t sys(int index) { return 0xFF000000LL + index; }
+static constexpr std::int64_t sys(int index)
+{
+    return 0xFF000000LL + index;
+}
 
 static constexpr Decl kGraphics[] = {
     type("TColor", "Integer"),
@@ -176,6 +179,9 @@ static constexpr Decl kGraphics[] = {
     prop("Bitmap", "TBitmap"),
 };
 
-std::span<const Decl> graphicsUnit() { return kGraphics; }
+std::span<const Decl> graphicsUnit()
+{
+    return kGraphics;
+}
 
 } // namespace script

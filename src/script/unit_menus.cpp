@@ -91,6 +91,9 @@ static constexpr Decl kMenus[] = {
     prop("OnPopup", "TNotifyEvent"),
 };
 
-std::span<const Decl> menusUnit() { return kMenus; }
+std::span<const Decl> menusUnit()
+{
+    return kMenus;
+}
 
 } // namespace script

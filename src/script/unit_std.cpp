@@ -39,6 +39,9 @@ static constexpr Decl kStd[] = {
     prop("Tag", "Longint"),
 };
 
-std::span<const Decl> stdUnit() { return kStd; }
+std::span<const Decl> stdUnit()
+{
+    return kStd;
+}
 
 } // namespace script

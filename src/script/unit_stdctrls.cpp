@@ -8,16 +8,17 @@ namespace script {
 using namespace decl;
 
 // The drag properties and events that nearly every control publishes.
-#define LMB_DRAG_PROPS prop("DragCursor", "TCursor"), prop("DragKind", "TDragKind"), prop("DragMode", "TDragMode")
-#define LMB_DRAG_EVENTS                                                                                    \
-    prop("OnDragDrop", "TDragDropEvent"), prop("OnDragOver", "TDragOverEvent"),                          \
-        prop("OnEndDock", "TEndDragEvent"), prop("OnEndDrag", "TEndDragEvent"),                          \
+#define LMB_DRAG_PROPS                                                                                       \
+    prop("DragCursor", "TCursor"), prop("DragKind", "TDragKind"), prop("DragMode", "TDragMode")
+#define LMB_DRAG_EVENTS                                                                                      \
+    prop("OnDragDrop", "TDragDropEvent"), prop("OnDragOver", "TDragOverEvent"),                              \
+        prop("OnEndDock", "TEndDragEvent"), prop("OnEndDrag", "TEndDragEvent"),                              \
         prop("OnStartDrag", "TStartDragEvent")
-#define LMB_MOUSE_EVENTS                                                                                   \
-    prop("OnMouseDown", "TMouseEvent"), prop("OnMouseMove", "TMouseMoveEvent"),                          \
+#define LMB_MOUSE_EVENTS                                                                                     \
+    prop("OnMouseDown", "TMouseEvent"), prop("OnMouseMove", "TMouseMoveEvent"),                              \
         prop("OnMouseUp", "TMouseEvent")
-#define LMB_FOCUS_EVENTS                                                                                   \
-    prop("OnEnter", "TNotifyEvent"), prop("OnExit", "TNotifyEvent"), prop("OnKeyDown", "TKeyEvent"),    \
+#define LMB_FOCUS_EVENTS                                                                                     \
+    prop("OnEnter", "TNotifyEvent"), prop("OnExit", "TNotifyEvent"), prop("OnKeyDown", "TKeyEvent"),         \
         prop("OnKeyPress", "TKeyPressEvent"), prop("OnKeyUp", "TKeyEvent")
 
 static constexpr Decl kStdCtrls[] = {
@@ -206,6 +207,7 @@ static constexpr Decl kStdCtrls[] = {
     prop("OnMeasureItem", "TMeasureItemEvent"),
     LMB_DRAG_EVENTS,
     LMB_FOCUS_EVENTS,
+    LMB_MOUSE_EVENTS,
 
     cls("TButtonControl", "TWinControl"),
     cls("TButton", "TButtonControl"),
@@ -247,6 +249,7 @@ static constexpr Decl kStdCtrls[] = {
     prop("TabStop", "Boolean"),
     prop("WordWrap", "Boolean"),
     prop("OnClick", "TNotifyEvent"),
+    prop("OnDblClick", "TNotifyEvent"),
     LMB_DRAG_EVENTS,
     LMB_FOCUS_EVENTS,
     LMB_MOUSE_EVENTS,
@@ -346,6 +349,9 @@ static constexpr Decl kStdCtrls[] = {
 #undef LMB_MOUSE_EVENTS
 #undef LMB_FOCUS_EVENTS
 
-std::span<const Decl> stdCtrlsUnit() { return kStdCtrls; }
+std::span<const Decl> stdCtrlsUnit()
+{
+    return kStdCtrls;
+}
 
 } // namespace script

@@ -20,6 +20,7 @@ QString qs(const std::string& s)
 
 int main(int argc, char** argv)
 {
+    shell::catchTerminationSignals();
     const std::vector<std::string> args(argv + 1, argv + argc);
     shell::EarlyStartup early = shell::runEarlyStartup(args, stdout);
     if (early.exitCode) {
@@ -31,6 +32,10 @@ int main(int argc, char** argv)
         }
         platform::TemporaryFiles::instance().removeAll();
         return *early.exitCode;
+    }
+    if (shell::terminationRequested()) {
+        platform::TemporaryFiles::instance().removeAll();
+        return 0;
     }
 
     shell::StudioApplication app(argc, argv);

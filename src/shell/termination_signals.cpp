@@ -12,10 +12,11 @@ namespace shell {
 namespace {
 
 int g_signalFds[2] = {-1, -1};
-bool g_requested = false;
+volatile std::sig_atomic_t g_requested = 0;
 
 void onSignal(int)
 {
+    g_requested = 1;
     const char c = 1;
     [[maybe_unused]] const ssize_t n = ::write(g_signalFds[0], &c, 1);
 }
@@ -24,12 +25,25 @@ void onSignal(int)
 
 bool terminationRequested()
 {
-    return g_requested;
+    return g_requested != 0;
+}
+
+void catchTerminationSignals()
+{
+    if (g_signalFds[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalFds) != 0)
+        return;
+    struct sigaction sa {};
+    sa.sa_handler = onSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(sig, &sa, nullptr);
 }
 
 void quitOnTerminationSignals()
 {
-    if (g_signalFds[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalFds) != 0)
+    catchTerminationSignals();
+    if (g_signalFds[1] < 0)
         return;
     auto* notifier = new QSocketNotifier(g_signalFds[1], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, [] {
@@ -37,15 +51,8 @@ void quitOnTerminationSignals()
         [[maybe_unused]] const ssize_t n = ::read(g_signalFds[1], &c, 1);
         // The session is ending: leave the event loop at once. quit() would ask every window to
         // close, and a window that waits for an answer would keep the process alive.
-        g_requested = true;
         QCoreApplication::exit(0);
     });
-    struct sigaction sa {};
-    sa.sa_handler = onSignal;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
-    for (int sig : {SIGTERM, SIGINT, SIGHUP})
-        ::sigaction(sig, &sa, nullptr);
 }
 
 } // namespace shell

@@ -4,7 +4,10 @@
 
 namespace shell {
 
-// Call once, after the QCoreApplication exists.
+// Call first thing in main: from then on a termination signal is only recorded, so the process
+// never dies half-started with its temporary folder left behind.
+void catchTerminationSignals();
+// Call once, after the QCoreApplication exists: a recorded or later signal ends the event loop.
 void quitOnTerminationSignals();
 // A termination signal arrived (the event loop may not have been running yet to end).
 bool terminationRequested();

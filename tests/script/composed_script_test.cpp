@@ -1,12 +1,10 @@
 // The composed script text: preprocessing with the include rule, then the generated main block bound
 // through the generated event lists and a form described by its component classes.
+#include "platform/text_encoding.h"
 #include "script/composed_script.h"
 #include "script/form_info.h"
 #include "script/list_generator.h"
-
 #include "support/temp_home.h"
-
-#include "platform/text_encoding.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +16,7 @@ const EventLists& generatedLists()
 {
     static const EventLists lists = [] {
         std::vector<std::string> el, byName;
-        for (const auto& l : generateDataLists(InterfaceModel::system())) {
+        for (const auto& l : generateStudioLists()) {
             if (l.relativePath == "ELEvents.lst")
                 el = l.lines;
             if (l.relativePath == "EventsByNames.lst")
@@ -29,7 +27,8 @@ const EventLists& generatedLists()
     return lists;
 }
 
-std::string compose(const std::string& script, const DesignFormInfo* form, const std::filesystem::path& inc = {})
+std::string compose(const std::string& script, const DesignFormInfo* form,
+                    const std::filesystem::path& inc = {})
 {
     CompileRequest r;
     r.editorText = script;
@@ -52,8 +51,9 @@ TEST(ComposedScript, ScriptWithoutHandlers)
 
 TEST(ComposedScript, BindingsFollowTheHandlersFoundAndTheFilter)
 {
-    const auto form = describeForm("Form1", {{"Button1", "TButton"}, {"Label1", "TInteractiveLabel"},
-                                             {"Memo1", "TMemo"}, {"Timer1", "TTimer"}});
+    const auto form = describeForm(
+        "Form1",
+        {{"Button1", "TButton"}, {"Label1", "TInteractiveLabel"}, {"Memo1", "TMemo"}, {"Timer1", "TTimer"}});
     const std::string script = "procedure Form1OnCreate(Sender: TObject);\r\nbegin\r\nend;\r\n"
                                "procedure Form1OnShow(Sender: TObject);\r\nbegin\r\nend;\r\n"
                                "PROCEDURE button1onclick( sender:tobject );\r\nbegin\r\nend;\r\n"
@@ -62,9 +62,10 @@ TEST(ComposedScript, BindingsFollowTheHandlersFoundAndTheFilter)
                                "procedure Memo1OnChange(Sender:\r\n TObject);\r\nbegin\r\nend;\r\n"
                                "procedure Timer1OnTimer(Sender: TObject);\r\nbegin\r\nend;\r\n";
     const std::string block = compose(script, &form).substr(script.size());
-    EXPECT_EQ(block, "\r\nbegin  Form1.OnCreate:=@Form1OnCreate; Button1.OnClick:=@Button1OnClick;"
-                     " Button1.OnEnter:=@Button1OnEnter; Label1.OnMouseEnter:=@Label1OnMouseEnter;"
-                     " Timer1.OnTimer:=@Timer1OnTimer; Form1OnCreate(self);Form1.showmodal; Form1.Free; \r\nend.");
+    EXPECT_EQ(block,
+              "\r\nbegin  Form1.OnCreate:=@Form1OnCreate; Button1.OnClick:=@Button1OnClick;"
+              " Button1.OnEnter:=@Button1OnEnter; Label1.OnMouseEnter:=@Label1OnMouseEnter;"
+              " Timer1.OnTimer:=@Timer1OnTimer; Form1OnCreate(self);Form1.showmodal; Form1.Free; \r\nend.");
 }
 
 TEST(ComposedScript, IncludesComeFromTheIncludeFolderThenFromTheIncludingFilesFolder)

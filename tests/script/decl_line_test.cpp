@@ -22,8 +22,8 @@ TEST(DeclLine, ReadsTheFormsOfTheTables)
          "integer"},
         {"Procedure TTS_Pause", "procedure", "TTS_Pause", 0, "", ""},
         {"function GetVolume:integer;", "function", "GetVolume", 0, "", "integer"},
-        {"Procedure PatchFile( filename : string; data : array of byte; offset, count : longint)", "procedure",
-         "PatchFile", 4, "(filename: string; data: array of byte; offset, count: longint)", ""},
+        {"Procedure PatchFile( filename : string; data : array of byte; offset, count : longint)",
+         "procedure", "PatchFile", 4, "(filename: string; data: array of byte; offset, count: longint)", ""},
         {"constructor Create(AOwner: TComponent);", "constructor", "Create", 1, "(AOwner: TComponent)", ""},
         {"Procedure ( Sender : TObject; Picture, Screen : TBitmap)", "procedure", "", 3,
          "(Sender: TObject; Picture, Screen: TBitmap)", ""},
@@ -43,9 +43,11 @@ TEST(DeclLine, ReadsTheFormsOfTheTables)
 
 TEST(DeclLine, ParameterItemsForHints)
 {
-    const auto sig = parseSignature("function InputQuery(const ACaption, APrompt: string; var Value: string): Boolean;");
+    const auto sig =
+        parseSignature("function InputQuery(const ACaption, APrompt: string; var Value: string): Boolean;");
     ASSERT_TRUE(sig);
-    const std::vector<std::string> want = {"const ACaption: string;", "const APrompt: string;", "var Value: string"};
+    const std::vector<std::string> want = {"const ACaption: string;", "const APrompt: string;",
+                                           "var Value: string"};
     EXPECT_EQ(sig->paramItems(), want);
 }
 

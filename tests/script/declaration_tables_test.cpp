@@ -1,13 +1,12 @@
 // The declaration tables: rows a script or the runtime depends on, exactly as they must stand, and
 // the structure the registration sequence relies on.
+#include "platform/text_encoding.h"
 #include "script/decl_line.h"
 #include "script/declaration_sequence.h"
 
-#include "platform/text_encoding.h"
-
-#include <gtest/gtest.h>
-
+#include <cmath>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -67,7 +66,8 @@ TEST(DeclarationTables, MembersFollowTheirClassWithinTheirTable)
                 inClass = true;
             const bool member = d.kind == DeclKind::Method || d.kind == DeclKind::Property ||
                                 d.kind == DeclKind::DefaultProperty;
-            EXPECT_TRUE(!member || inClass) << g.name << ": member " << d.name << d.text << " without a class";
+            EXPECT_TRUE(!member || inClass)
+                << g.name << ": member " << d.name << d.text << " without a class";
         }
     }
 }
@@ -109,12 +109,23 @@ TEST(DeclarationTables, ConstantValues)
         std::int64_t value;
     };
     const Row rows[] = {
-        {"MB_OK", 0},          {"MB_ICONERROR", 16},       {"MB_TOPMOST", 0x40000},
-        {"HKCR", 0x80000000},  {"HKEY_CLASSES_ROOT", 0x80000000}, {"HKCC", 0x80000005},
-        {"VK_F24", 135},       {"VK_OEM_CLEAR", 254},      {"VK_HANJA", 25},
-        {"sfDesktop", 0},      {"sfLocalAppData", 10},     {"CD_DOOR_UNLOCK", 3},
-        {"clMoneyGreen", 12639424}, {"clRed", 0x0000FF},   {"clBtnFace", 0xFF00000F},
-        {"crHandPoint", -21},  {"mrOk", 1},
+        {"MB_OK", 0},
+        {"MB_ICONERROR", 16},
+        {"MB_TOPMOST", 0x40000},
+        {"HKCR", 0x80000000},
+        {"HKEY_CLASSES_ROOT", 0x80000000},
+        {"HKCC", 0x80000005},
+        {"VK_F24", 135},
+        {"VK_OEM_CLEAR", 254},
+        {"VK_HANJA", 25},
+        {"sfDesktop", 0},
+        {"sfLocalAppData", 10},
+        {"CD_DOOR_UNLOCK", 3},
+        {"clMoneyGreen", 12639424},
+        {"clRed", 0x0000FF},
+        {"clBtnFace", 0xFF00000F},
+        {"crHandPoint", -21},
+        {"mrOk", 1},
     };
     for (const auto& r : rows) {
         const auto found = named(DeclKind::IntConst, r.name);
@@ -129,10 +140,11 @@ TEST(DeclarationTables, ConstantValues)
 
     const auto filter = named(DeclKind::TypedConst, "AUDIOFILTER");
     ASSERT_EQ(filter.size(), 1u);
-    EXPECT_EQ(filter[0]->str, "All Supported Formats|*.wav;*.mp3;*.mp2;*.mp1;*.ogg;*.xm;*.mod;*.s3m;*.it;*.mtm;"
-                              "*.mo3;*.cda|Streamable files (wav/ogg/mp1/mp2/mp3)|*.wav;*.mp3;*.mp2;*.mp1;*.ogg|"
-                              "Music modules (xm/mod/s3m/it/mtm/mo3)|*.xm;*.mod;*.s3m;*.it;*.mtm;*.mo3|"
-                              "CD Audio Tracks(*.cda)|*.cda|All files|*.*");
+    EXPECT_EQ(filter[0]->str,
+              "All Supported Formats|*.wav;*.mp3;*.mp2;*.mp1;*.ogg;*.xm;*.mod;*.s3m;*.it;*.mtm;"
+              "*.mo3;*.cda|Streamable files (wav/ogg/mp1/mp2/mp3)|*.wav;*.mp3;*.mp2;*.mp1;*.ogg|"
+              "Music modules (xm/mod/s3m/it/mtm/mo3)|*.xm;*.mod;*.s3m;*.it;*.mtm;*.mo3|"
+              "CD Audio Tracks(*.cda)|*.cda|All files|*.*");
     const auto setup = named(DeclKind::TypedConst, "REGSTR_PATH_SETUP");
     ASSERT_EQ(setup.size(), 1u);
     EXPECT_EQ(setup[0]->str, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall");
@@ -172,8 +184,9 @@ TEST(DeclarationTables, ExtendedConstantsCarryTheProcessorsBitPatterns)
 // out as on the runtime of Windows.
 TEST(DeclarationTables, TypesThatMustStayUndeclared)
 {
-    for (const char* t : {"TBiDiMode", "TSizeConstraints", "TGradientRotation", "TGradientShift", "hrgn", "TTabOrder",
-                          "THelpType", "TComponentName", "TBevelCut", "TImeMode", "TContextPopupEvent"}) {
+    for (const char* t :
+         {"TBiDiMode", "TSizeConstraints", "TGradientRotation", "TGradientShift", "hrgn", "TTabOrder",
+          "THelpType", "TComponentName", "TBevelCut", "TImeMode", "TContextPopupEvent"}) {
         EXPECT_TRUE(named(DeclKind::Type, t).empty()) << t;
         EXPECT_TRUE(named(DeclKind::Class, t).empty()) << t;
     }
@@ -185,10 +198,23 @@ TEST(DeclarationTables, ClassesRedeclaredWithTheirNewParent)
         const char* cls;
         const char* lastParent;
     };
-    for (const Row& r : {Row{"TComboBox", "TWINCONTROL"}, Row{"TCoolForm", "TImage"}, Row{"TIcon", "TPICTURE"},
-                         Row{"TForm", "TSCROLLINGWINCONTROL"}, Row{"TWebBrowser", "TOleControl"}}) {
+    for (const Row& r :
+         {Row{"TComboBox", "TWINCONTROL"}, Row{"TCoolForm", "TImage"}, Row{"TIcon", "TPICTURE"},
+          Row{"TForm", "TSCROLLINGWINCONTROL"}, Row{"TWebBrowser", "TOleControl"}}) {
         const auto decls = named(DeclKind::Class, r.cls);
         ASSERT_GE(decls.size(), 1u) << r.cls;
         EXPECT_EQ(decls.back()->text, r.lastParent) << r.cls;
     }
+}
+
+TEST(DeclarationTables, ExtendedBitPatternsDecode)
+{
+    const auto c = extendedConstants();
+    const double nan = extendedValue(static_cast<std::uint64_t>(c[0].value), c[0].aux);
+    EXPECT_TRUE(std::isnan(nan));
+    EXPECT_TRUE(std::signbit(nan));
+    EXPECT_EQ(extendedValue(static_cast<std::uint64_t>(c[1].value), c[1].aux), HUGE_VAL);
+    EXPECT_EQ(extendedValue(static_cast<std::uint64_t>(c[2].value), c[2].aux), -HUGE_VAL);
+    EXPECT_EQ(extendedValue(0x8000000000000000ULL, 0x3FFF), 1.0);
+    EXPECT_EQ(extendedValue(0xC000000000000000ULL, 0xC000), -3.0);
 }

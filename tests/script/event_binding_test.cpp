@@ -1,8 +1,7 @@
 // Handlers named after their component and event, found by their declaration line, written as stubs,
 // filtered by the inspector rules and bound by the generated main block.
-#include "script/main_block.h"
-
 #include "platform/text_encoding.h"
+#include "script/main_block.h"
 
 #include <gtest/gtest.h>
 
@@ -12,12 +11,13 @@ namespace {
 
 EventLists lists()
 {
-    return EventLists(TwoLineList({"(TNotifyEvent)", "procedure %PROCNAME%(Sender: TObject);", "(TMouseEvent)",
-                                   "procedure %PROCNAME%(Sender: TObject; Button: TMouseButton; Shift: TShiftState; "
-                                   "X, Y: Integer);"}),
-                      TwoLineList({"OnClick", "TNotifyEvent", "OnCreate", "TNotifyEvent", "OnShow", "TNotifyEvent",
-                                   "OnMouseDown", "TMouseEvent", "OnMouseEnter", "TNotifyEvent", "OnTimer",
-                                   "TNotifyEvent", "OnPaint", "TPaintEvent"}));
+    return EventLists(
+        TwoLineList({"(TNotifyEvent)", "procedure %PROCNAME%(Sender: TObject);", "(TMouseEvent)",
+                     "procedure %PROCNAME%(Sender: TObject; Button: TMouseButton; Shift: TShiftState; "
+                     "X, Y: Integer);"}),
+        TwoLineList({"OnClick", "TNotifyEvent", "OnCreate", "TNotifyEvent", "OnShow", "TNotifyEvent",
+                     "OnMouseDown", "TMouseEvent", "OnMouseEnter", "TNotifyEvent", "OnTimer", "TNotifyEvent",
+                     "OnPaint", "TPaintEvent"}));
 }
 
 ClassTest classChain(std::vector<std::string> chain)
@@ -47,8 +47,10 @@ TEST(EventHandlers, FoundIgnoringSpacesAndCaseButNotLineBreaksOrTabs)
         {{"procedure Button1OnClick(Sender: TObject); // click"}, std::nullopt},
         {{"procedure OkButtonOnClick(Sender: TObject);"}, std::nullopt},
     };
-    for (const auto& r : rows)
+    for (const auto& r : rows) {
         EXPECT_EQ(findHandler(r.lines, t, "Button1OnClick"), r.line) << r.lines.front();
+        EXPECT_EQ(HandlerSearch(r.lines).find(t, "button1onclick"), r.line) << r.lines.front();
+    }
     EXPECT_FALSE(findHandler({"procedure (Sender: TObject);"}, "", "Button1OnClick"));
 }
 
@@ -57,7 +59,8 @@ TEST(EventHandlers, EditActionAppendsAStubOnceThenMovesToIt)
     const std::string t = lists().templateForType("TNotifyEvent");
     std::vector<std::string> script;
     const auto first = editHandler(script, t, handlerName("Button1", "OnClick"));
-    const std::vector<std::string> want = {"", "procedure Button1OnClick(Sender: TObject);", "begin", "", "end;"};
+    const std::vector<std::string> want = {"", "procedure Button1OnClick(Sender: TObject);", "begin", "",
+                                           "end;"};
     EXPECT_EQ(script, want);
     EXPECT_TRUE(first.appended);
     EXPECT_EQ(first.caretLine, 4);
@@ -103,7 +106,8 @@ TEST(InspectorFilters, EventsPageRules)
         {{"TPicShow"}, "OnClick", true},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(eventsPageShows(classChain(r.chain), r.event), r.shown) << r.chain.front() << "." << r.event;
+        EXPECT_EQ(eventsPageShows(classChain(r.chain), r.event), r.shown)
+            << r.chain.front() << "." << r.event;
 
     EXPECT_TRUE(propertiesPageShows(classChain({"TTimer"}), "Interval"));
     EXPECT_FALSE(propertiesPageShows(classChain({"TTimer"}), "Left"));
@@ -143,15 +147,17 @@ TEST(MainBlock, BindsFoundHandlersThatPassTheFilterAndCallsOnCreate)
     in.objects.push_back({"Paint1", classChain({"TPaintBox"}), {"OnPaint"}});
     in.scriptLines = {
         "procedure Form1OnCreate(Sender: TObject);",
-        "procedure Form1OnShow(Sender: TObject);",               // hidden by the filter
-        "PROCEDURE button1onclick ( Sender : TObject ) ;",       // blanks and case differ
+        "procedure Form1OnShow(Sender: TObject);",         // hidden by the filter
+        "PROCEDURE button1onclick ( Sender : TObject ) ;", // blanks and case differ
         "procedure Timer1OnTimer(Sender: TObject);",
-        "procedure Split1OnClick(Sender:", "TObject);",         // split over two lines
-        "procedure Paint1OnPaint(Sender: TObject);",             // its type has no template
+        "procedure Split1OnClick(Sender:",
+        "TObject);",                                 // split over two lines
+        "procedure Paint1OnPaint(Sender: TObject);", // its type has no template
     };
-    EXPECT_EQ(generateMainBlock(in), "\r\nbegin  Form1.OnCreate:=@Form1OnCreate; Button1.OnClick:=@Button1OnClick;"
-                                     " Timer1.OnTimer:=@Timer1OnTimer; Form1OnCreate(self);Form1.showmodal; "
-                                     "Form1.Free; \r\nend.");
+    EXPECT_EQ(generateMainBlock(in),
+              "\r\nbegin  Form1.OnCreate:=@Form1OnCreate; Button1.OnClick:=@Button1OnClick;"
+              " Timer1.OnTimer:=@Timer1OnTimer; Form1OnCreate(self);Form1.showmodal; "
+              "Form1.Free; \r\nend.");
     // Told for every found handler, the filtered one included.
     EXPECT_EQ(processed, (std::vector<std::string>{"Form1", "Form1", "Button1", "Timer1"}));
 }

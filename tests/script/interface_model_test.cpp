@@ -8,7 +8,10 @@ using namespace script;
 
 namespace {
 
-const InterfaceModel& model() { return InterfaceModel::system(); }
+const InterfaceModel& model()
+{
+    return InterfaceModel::system();
+}
 
 bool reaches(const char* cls, const char* member)
 {

@@ -1,7 +1,6 @@
 // The list files of the data folder: reading, the two-line lookup rule, comma text, three-line records
 // and their display rows.
 #include "script/list_files.h"
-
 #include "support/temp_home.h"
 
 #include <gtest/gtest.h>
@@ -21,8 +20,8 @@ TEST(ListFiles, ReadsCrLfLfAndWindows1252)
 TEST(ListFiles, TwoLineLookupScansEveryLine)
 {
     // Key lines and answer lines alike are scanned; the first equal line wins.
-    const TwoLineList list({"(TNotifyEvent)", "procedure %PROCNAME%(Sender: TObject);", "OnClick", "TNotifyEvent",
-                            "tnotifyevent", "second", "Last"});
+    const TwoLineList list({"(TNotifyEvent)", "procedure %PROCNAME%(Sender: TObject);", "OnClick",
+                            "TNotifyEvent", "tnotifyevent", "second", "Last"});
     EXPECT_EQ(list.lookup("(tnotifyevent)"), "procedure %PROCNAME%(Sender: TObject);");
     EXPECT_EQ(list.lookup("OnClick"), "TNotifyEvent");
     EXPECT_EQ(list.lookup("TNotifyEvent"), "tnotifyevent"); // an answer line matched first
@@ -54,7 +53,8 @@ TEST(ListFiles, CommaTextBothWays)
 
 TEST(ListFiles, ParameterHintsTakeTheLastEntry)
 {
-    const ParamCompletionList list({"MsgBox", "\"AText: string;\",old", "Beep", "", "msgbox", "\"AText: string;\",new"});
+    const ParamCompletionList list(
+        {"MsgBox", "\"AText: string;\",old", "Beep", "", "msgbox", "\"AText: string;\",new"});
     EXPECT_TRUE(list.knows("MSGBOX"));
     EXPECT_EQ(list.hintFor("MsgBox"), (std::vector<std::string>{"AText: string;", "new"}));
     EXPECT_TRUE(list.hintFor("Nothing").empty());
@@ -70,6 +70,7 @@ TEST(ListFiles, ThreeLineRecordsAndDisplayRows)
 
     EXPECT_EQ(completionDisplayRow({"var", "Button1", " : TButton;"}),
               "\\color{clmaroon}var \\column{}\\color{clWindowText}\\style{+B}Button1\\style{-B} : TButton;");
-    EXPECT_EQ(completionDisplayRow({"Property", "Caption", ": string"}).substr(0, 23), "\\color{clteal}Property ");
+    EXPECT_EQ(completionDisplayRow({"Property", "Caption", ": string"}).substr(0, 23),
+              "\\color{clteal}Property ");
     EXPECT_EQ(completionDisplayRow({"event", "x", ""}).substr(0, 6), "event ");
 }

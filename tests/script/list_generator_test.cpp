@@ -1,14 +1,13 @@
 // The generated list files against the interface they come from.
-#include "script/list_generator.h"
-
+#include "platform/text_encoding.h"
 #include "script/decl_line.h"
 #include "script/event_handlers.h"
-
-#include "platform/text_encoding.h"
-
-#include <gtest/gtest.h>
+#include "script/inspector_filters.h"
+#include "script/list_generator.h"
+#include "vcl/class_registry.h"
 
 #include <algorithm>
+#include <gtest/gtest.h>
 
 using namespace script;
 
@@ -16,7 +15,7 @@ namespace {
 
 const std::vector<GeneratedList>& lists()
 {
-    static const auto l = generateDataLists(InterfaceModel::system());
+    static const auto l = generateStudioLists();
     return l;
 }
 
@@ -41,19 +40,9 @@ std::vector<std::string> names(const std::vector<std::string>& threeLineFile)
 bool listed(const std::vector<std::string>& threeLineFile, std::string_view name)
 {
     const auto n = names(threeLineFile);
-    return std::any_of(n.begin(), n.end(), [&](const std::string& s) { return platform::equalsNoCase(s, name); });
+    return std::any_of(n.begin(), n.end(),
+                       [&](const std::string& s) { return platform::equalsNoCase(s, name); });
 }
-
-// The classes a design form can hold that scripts know.
-const char* const kFormClasses[] = {
-    "TForm",        "TLabel",          "TEdit",        "TMemo",          "TButton",          "TCheckBox",
-    "TRadioButton", "TListBox",        "TComboBox",    "TPanel",         "TBitBtn",          "TSpeedButton",
-    "TImage",       "TShape",          "TBevel",       "TTrackBar",      "TProgressBar",     "THotKey",
-    "TAnimate",     "TWebBrowser",     "TNotebook",    "TGradient",      "TTextAnimator",    "TTextFader",
-    "TCoolForm",    "TRichEditViewer", "TGroupBox",    "TRadioGroup",    "TPicShow",         "TMarquee",
-    "TImgBtn",      "TInteractiveLabel", "TShockwaveFlash", "TMCIObject", "TMSAgent",        "TScrollingCredits",
-    "TPaintBox",    "TWindowsMediaPlayer", "TTimer",
-};
 
 } // namespace
 
@@ -74,21 +63,17 @@ TEST(ListGenerator, HandlerTemplatesComeFromTheEventTypes)
 TEST(ListGenerator, EveryFormEventReachesTheTemplateOfItsOwnType)
 {
     const EventLists ev(TwoLineList(file("ELEvents.lst")), TwoLineList(file("EventsByNames.lst")));
-    const auto& model = InterfaceModel::system();
-    for (const char* cls : kFormClasses) {
-        for (const ClassEntry* c = model.findClass(cls); c; c = c->parent.empty() ? nullptr : model.findClass(c->parent)) {
-            for (const auto& p : c->properties) {
-                const TypeEntry* t = model.findType(p.typeName());
-                if (!t || !parseSignature(t->text))
-                    continue;
-                if (model.findProperty(cls, p.name) != &p)
-                    continue; // hidden by a nearer declaration
-                EXPECT_TRUE(platform::equalsNoCase(ev.eventTypeOf(p.name), t->name))
-                    << cls << "." << p.name << " is " << t->name << ", listed as " << ev.eventTypeOf(p.name);
-                EXPECT_FALSE(ev.templateForEvent(p.name).empty()) << cls << "." << p.name;
-            }
+    for (const vcl::ClassInfo* cls : vcl::classes().streamingClasses()) {
+        const ClassTest is = [cls](std::string_view name) { return cls->inheritsFrom(name); };
+        for (const vcl::PropInfo* e : cls->events()) {
+            if (!ev.knowsType(e->type->name) || !eventsPageShows(is, e->name))
+                continue; // no template or hidden: never bound
+            EXPECT_TRUE(platform::equalsNoCase(ev.eventTypeOf(e->name), e->type->name))
+                << cls->name << "." << e->name << " is " << e->type->name << ", listed as "
+                << ev.eventTypeOf(e->name);
         }
     }
+    EXPECT_EQ(ev.eventTypeOf("OnProgress"), "TShockwaveFlashOnProgress");
 }
 
 TEST(ListGenerator, ClassListsHoldWhatScriptsReach)
@@ -108,7 +93,8 @@ TEST(ListGenerator, ClassListsHoldWhatScriptsReach)
     EXPECT_TRUE(listed(file("code/TWinControl.lst"), "SetFocus"));
 
     const auto records = readCompletionRecords(file("code/TRichEditViewer.lst"));
-    const auto rtf = std::find_if(records.begin(), records.end(), [](auto& r) { return r.name == "RTFText"; });
+    const auto rtf =
+        std::find_if(records.begin(), records.end(), [](auto& r) { return r.name == "RTFText"; });
     ASSERT_NE(rtf, records.end());
     EXPECT_EQ(rtf->kind, "property");
     EXPECT_EQ(rtf->remainder, ": String (write-only)");
