@@ -74,6 +74,9 @@ CodeEditor::CodeEditor(QWidget* parent) : QsciScintilla(parent)
     setCaretLineVisible(false);
     setBraceMatching(NoBraceMatch);
     setWrapMode(WrapNone);
+    // The horizontal scroll bar follows the longest line instead of a fixed width.
+    SendScintilla(SCI_SETSCROLLWIDTH, 1);
+    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1);
 
     markerDefine(Background, kErrorMarker);
     setMarkerBackgroundColor(kErrorBack, kErrorMarker);

@@ -30,7 +30,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void addViews(QWidget* parent, const std::vector<FormRecord>& records);
+    void addViews(QWidget* parent, const vcl::Component& container);
 
     std::unique_ptr<DesignFormModel> m_model;
     Prompter& m_prompter;

@@ -25,8 +25,12 @@
 #include <QMenu>
 #include <QStatusTipEvent>
 #include <QStyle>
+#include <QScreen>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace shell {
 namespace {
@@ -60,7 +64,16 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent) : QMainWindow(parent),
     setObjectName("MainForm");
     setAcceptDrops(false);
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
-    resize(1000, 720);
+    // Built-in size and place: most of the screen (the stored Position replaces them).
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        const QSize size(std::min(1200, area.width() - 40), std::min(860, area.height() - 40));
+        setGeometry(QRect(area.topLeft() + QPoint((area.width() - size.width()) / 2,
+                                                  (area.height() - size.height()) / 2),
+                          size));
+    } else {
+        resize(1200, 860);
+    }
 
     m_editor = new editor::CodeEditor(this);
     setCentralWidget(m_editor);
@@ -110,8 +123,6 @@ void TMainForm::buildPanels()
     addDockWidget(Qt::LeftDockWidgetArea, m_pnlControls);
     addDockWidget(Qt::RightDockWidgetArea, m_pnlInspector);
     addDockWidget(Qt::BottomDockWidgetArea, m_pnlMessages);
-    resizeDocks({m_pnlControls, m_pnlInspector}, {190, 260}, Qt::Horizontal);
-    resizeDocks({m_pnlMessages}, {130}, Qt::Vertical);
 
     struct Toggle {
         const char* action;
@@ -220,6 +231,13 @@ void TMainForm::changeEvent(QEvent* event)
 void TMainForm::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_pendingDockSizes.isEmpty())
+        QTimer::singleShot(0, this, &TMainForm::applyDockSizes);
 }
 
 void TMainForm::refreshHints()

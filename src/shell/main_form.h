@@ -166,6 +166,7 @@ protected:
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Building the window.
@@ -190,6 +191,7 @@ private:
     void readCreationSettings();
     void restoreLayouts();
     void saveLayouts();
+    void applyDockSizes();
     void writeClosingSettings();
 
     // State refreshes.
@@ -230,6 +232,13 @@ private:
     TFormSetProjectPassword* m_formSetPassword = nullptr;
     TSelectForm* m_selectForm = nullptr;
     TLangWarn* m_langWarn = nullptr;
+
+    struct PendingDockSize {
+        QDockWidget* dock;
+        int size;
+        Qt::Orientation orientation;
+    };
+    QList<PendingDockSize> m_pendingDockSizes;
 
     QHash<QString, QAction*> m_actions;
     QHash<QString, QMenu*> m_menus;

@@ -6,6 +6,7 @@
 #include "editor/code_editor.h"
 #include "platform/lang.h"
 #include "platform/text_encoding.h"
+#include "script/form_info.h"
 #include "shell/design_form_model.h"
 #include "shell/design_form_window.h"
 #include "shell/messages_panel.h"
@@ -41,72 +42,14 @@ private:
     StudioStatusBar& m_status;
 };
 
-bool inheritsFrom(std::string_view className, std::string_view ancestor)
-{
-    // The class chains the compile's filters ask about. Controls descend from TControl, windowed
-    // ones from TWinControl, forms from TCustomForm.
-    static const std::pair<std::string_view, std::string_view> kParents[] = {
-        {"TForm", "TCustomForm"},     {"TCustomForm", "TScrollingWinControl"},
-        {"TScrollingWinControl", "TWinControl"}, {"TWinControl", "TControl"},
-        {"TControl", "TComponent"},   {"TComponent", "TPersistent"},
-        {"TPersistent", "TObject"},   {"TGraphicControl", "TControl"},
-        {"TCustomControl", "TWinControl"}};
-    std::string current(className);
-    for (int guard = 0; guard < 16 && !current.empty(); ++guard) {
-        if (platform::equalsNoCase(current, ancestor))
-            return true;
-        std::string next;
-        for (const auto& [cls, parent] : kParents) {
-            if (platform::equalsNoCase(cls, current))
-                next = parent;
-        }
-        current = next;
-    }
-    return platform::equalsNoCase(ancestor, "TObject") || platform::equalsNoCase(ancestor, "TPersistent") ||
-           platform::equalsNoCase(ancestor, "TComponent");
-}
-
-void collect(const FormRecord& record, std::vector<const FormRecord*>& out)
-{
-    for (const FormRecord& child : record.children) {
-        out.push_back(&child);
-        collect(child, out);
-    }
-}
 
 } // namespace
 
 script::DesignFormInfo TMainForm::designFormInfo() const
 {
-    script::DesignFormInfo info;
     if (!m_designForm)
-        return info;
-    // The event properties an object may bind: the event names the event lists know, in the
-    // inspector's order.
-    std::vector<std::string> events;
-    const auto& lines = m_eventLists.eventsByNames().lines();
-    for (std::size_t i = 0; i < lines.size(); i += 2)
-        events.push_back(lines[i]);
-    std::sort(events.begin(), events.end(),
-              [](const std::string& a, const std::string& b) { return platform::toLowerAscii(a) < platform::toLowerAscii(b); });
-    events.erase(std::unique(events.begin(), events.end()), events.end());
-
-    auto object = [&](const FormRecord& r) {
-        script::FormObject o;
-        o.name = r.name;
-        o.className = r.className;
-        const std::string cls = r.className;
-        o.is = [cls](std::string_view ancestor) { return inheritsFrom(cls, ancestor); };
-        o.eventProperties = events;
-        return o;
-    };
-    const FormRecord& root = m_designForm->model().root();
-    info.form = object(root);
-    std::vector<const FormRecord*> owned;
-    collect(root, owned);
-    for (const FormRecord* r : owned)
-        info.components.push_back(object(*r));
-    return info;
+        return {};
+    return script::describeForm(m_designForm->model().root());
 }
 
 bool TMainForm::Compile()

@@ -387,6 +387,7 @@ bool TMainForm::LoadProject(const QString& path, bool addToRecent)
     updateCommandStates();
     raise();
     activateWindow();
+    m_designForm->raise();
     return true;
 }
 
@@ -519,6 +520,8 @@ void TMainForm::afterShow(const QString& firstArgument)
     }
     raise();
     activateWindow();
+    if (m_designForm)
+        m_designForm->raise();
 }
 
 } // namespace shell

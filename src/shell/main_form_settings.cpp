@@ -244,8 +244,12 @@ void TMainForm::restoreLayouts()
         current.top = dock->y();
         current.width = dock->width();
         current.height = dock->height();
-        current.dockedWidth = dock->width();
-        current.dockedHeight = dock->height();
+        // Before the first display a panel has no size of its own yet: its built-in size stands in.
+        const QSize builtIn = dock == m_pnlControls     ? QSize(170, 400)
+                              : dock == m_pnlInspector ? QSize(290, 400)
+                                                       : QSize(600, 140);
+        current.dockedWidth = dock->isVisible() ? dock->width() : builtIn.width();
+        current.dockedHeight = dock->isVisible() ? dock->height() : builtIn.height();
         current.floatingWidth = dock->width();
         current.floatingX = dock->x();
         current.floatingY = dock->y();
@@ -264,13 +268,22 @@ void TMainForm::restoreLayouts()
             dock->setGeometry(l.floatingX, l.floatingY, std::max(80, l.floatingWidth), std::max(60, l.height));
         } else {
             dock->setFloating(false);
-            if (area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea)
-                resizeDocks({dock}, {std::max(60, l.dockedWidth)}, Qt::Horizontal);
-            else
-                resizeDocks({dock}, {std::max(40, l.dockedHeight)}, Qt::Vertical);
+            // Sizes take effect once the window has its layout, at the first display.
+            const bool across = area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
+            m_pendingDockSizes.append({dock, across ? std::max(60, l.dockedWidth) : std::max(40, l.dockedHeight),
+                                       across ? Qt::Horizontal : Qt::Vertical});
+            if (isVisible())
+                applyDockSizes();
         }
         dock->setVisible(l.visible);
     }
+}
+
+void TMainForm::applyDockSizes()
+{
+    for (const PendingDockSize& p : m_pendingDockSizes)
+        resizeDocks({p.dock}, {p.size}, p.orientation);
+    m_pendingDockSizes.clear();
 }
 
 void TMainForm::saveLayouts()

@@ -1,7 +1,11 @@
 // The Controls and Inspector panels.
 #include "shell/panels.h"
 
+#include "script/inspector_filters.h"
 #include "shell/design_form_model.h"
+#include "shell/skins.h"
+#include "vcl/palette.h"
+#include "vcl/property_editing.h"
 
 #include <QHeaderView>
 #include <QListWidget>
@@ -14,60 +18,11 @@
 namespace shell {
 namespace {
 
-// The classes a form may hold, in the palette's order.
-const char* const kPaletteClasses[] = {
-    "Selector", "TLabel", "TInteractiveLabel", "TButton", "TBitBtn", "TSpeedButton", "TImgBtn", "TEdit",
-    "TMemo", "TCheckBox", "TRadioButton", "TListBox", "TComboBox", "TGroupBox", "TRadioGroup", "TPanel",
-    "TBevel", "TShape", "TImage", "TPicShow", "TGradient", "TTextAnimator", "TTextFader", "TMarquee",
-    "TScrollingCredits", "TRichEditViewer", "TNotebook", "TProgressBar", "TTrackBar", "TAnimate",
-    "TMCIObject", "TWindowsMediaPlayer", "TWebBrowser", "TTimer", "TInternalPlayList"};
-
 QString colorSheet(const char* widget, const QColor& color)
 {
-    return QString("%1 { background: %2; }").arg(widget, color.name());
+    return QString("%1 { background: %2; color: %3; }").arg(widget, color.name(), readableTextOn(color).name());
 }
 
-void flatten(const std::vector<FormRecord>& records, std::vector<const FormRecord*>& out)
-{
-    for (const FormRecord& r : records) {
-        out.push_back(&r);
-        flatten(r.children, out);
-    }
-}
-
-// A stored value as the inspector writes it.
-QString displayText(const vcl::Value& v)
-{
-    using vcl::ValueTag;
-    if (v.isInteger())
-        return QString::number(v.integer);
-    if (v.isString())
-        return QString::fromStdString(v.text);
-    if (v.isBoolean())
-        return v.tag == ValueTag::True ? "True" : "False";
-    if (v.isFloat())
-        return QString::number(v.real);
-    switch (v.tag) {
-    case ValueTag::Ident:
-        return QString::fromStdString(v.text);
-    case ValueTag::Set: {
-        QStringList names;
-        for (const std::string& e : v.elements)
-            names << QString::fromStdString(e);
-        return "[" + names.join(", ") + "]";
-    }
-    case ValueTag::List:
-        return QString("(%1 items)").arg(v.items.size());
-    case ValueTag::Collection:
-        return QString("(%1 items)").arg(v.collection.size());
-    case ValueTag::Binary:
-        return QString("(%1 bytes)").arg(v.text.size());
-    case ValueTag::Nil:
-        return "nil";
-    default:
-        return QString();
-    }
-}
 
 } // namespace
 
@@ -78,8 +33,9 @@ PalettePanel::PalettePanel(QWidget* parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     m_list = new QListWidget(this);
     m_list->setObjectName("ListBox1");
-    for (const char* c : kPaletteClasses)
-        m_list->addItem(c);
+    m_list->addItem(QString::fromUtf8(vcl::kPaletteSelector.data(), int(vcl::kPaletteSelector.size())));
+    for (std::string_view entry : vcl::paletteCategories().front().entries)
+        m_list->addItem(QString::fromUtf8(entry.data(), int(entry.size())));
     m_list->setCurrentRow(0);
     m_list->setToolTip("The controls are placed on the form by the form designer.");
     layout->addWidget(m_list);
@@ -109,7 +65,9 @@ InspectorPanel::InspectorPanel(QWidget* parent) : QWidget(parent)
         tree->setRootIsDecorated(false);
         tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
         tree->header()->setSectionResizeMode(0, QHeaderView::Interactive);
-        tree->header()->resizeSection(0, 110);
+        tree->header()->setStretchLastSection(true);
+        tree->header()->resizeSection(0, 130);
+        tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         return tree;
     };
     m_properties = makeTree("ELPropertyInspector1");
@@ -152,29 +110,41 @@ void InspectorPanel::showForm(const DesignFormModel* form)
     if (!form)
         return;
     m_flat.push_back(&form->root());
-    flatten(form->root().children, m_flat);
-    for (const FormRecord* r : m_flat)
-        m_components->addItem(QString::fromStdString(r->name + ": " + r->className));
+    const_cast<vcl::Component&>(form->root()).forEachOwned([this](vcl::Component& c) { m_flat.push_back(&c); });
+    for (const vcl::Component* c : m_flat)
+        m_components->addItem(QString::fromStdString(c->name() + ": " + c->classInfo().name));
     m_components->setCurrentRow(0);
 }
 
 void InspectorPanel::showControl(int index)
 {
     m_properties->clear();
+    m_events->clear();
     if (!m_form || index < 0)
         return;
     if (index >= static_cast<int>(m_flat.size()))
         return;
-    const FormRecord& r = *m_flat[index];
-    std::vector<std::pair<QString, QString>> rows;
-    rows.emplace_back("Name", QString::fromStdString(r.name));
-    for (const auto& [name, value] : r.properties)
-        rows.emplace_back(QString::fromStdString(name), displayText(value));
-    std::sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
-        return a.first.compare(b.first, Qt::CaseInsensitive) < 0;
-    });
-    for (const auto& [name, value] : rows)
-        m_properties->addTopLevelItem(new QTreeWidgetItem({name, value}));
+    const vcl::Component& c = *m_flat[index];
+    const vcl::ClassInfo& cls = c.classInfo();
+    const script::ClassTest is = [&cls](std::string_view name) { return cls.inheritsFrom(name); };
+    auto fill = [&](QTreeWidget* tree, bool events) {
+        tree->clear();
+        vcl::RowOptions options;
+        options.events = events;
+        for (const vcl::PropertyRow& row : vcl::propertyRows(c, options)) {
+            const std::string name = row.name();
+            if (events ? !script::eventsPageShows(is, name) : !script::propertiesPageShows(is, name))
+                continue;
+            QString value;
+            try {
+                value = QString::fromStdString(vcl::displayText(c, row));
+            } catch (...) {
+            }
+            tree->addTopLevelItem(new QTreeWidgetItem({QString::fromStdString(name), value}));
+        }
+    };
+    fill(m_properties, false);
+    fill(m_events, true);
 }
 
 bool InspectorPanel::hasFocusedRow() const

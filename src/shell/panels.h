@@ -1,18 +1,23 @@
 // The contents of the Controls and Inspector panels as the studio shows them until the palette and
-// the inspectors of the form designer take over: the list of control classes, and a read-only view
-// of the selected component's stored properties.
+// the inspectors of the form designer take over: the palette's list of control classes, and a
+// read-only view of the selected component's properties and events.
 #pragma once
 
 #include <QColor>
 #include <QWidget>
 
+#include <vector>
+
 class QListWidget;
 class QTabWidget;
 class QTreeWidget;
 
+namespace vcl {
+class Component;
+}
+
 namespace shell {
 
-struct FormRecord;
 class DesignFormModel;
 
 class PalettePanel : public QWidget {
@@ -47,7 +52,7 @@ private:
     QTreeWidget* m_properties;
     QTreeWidget* m_events;
     const DesignFormModel* m_form = nullptr;
-    std::vector<const FormRecord*> m_flat;
+    std::vector<const vcl::Component*> m_flat;
 };
 
 } // namespace shell

@@ -63,28 +63,24 @@ SkinColors skinColors(const QString& name, const QPalette& system)
     return {buttonFace, buttonFace};
 }
 
-namespace {
-
-QColor textOn(const QColor& back)
+QColor readableTextOn(const QColor& back)
 {
     return back.lightness() < 128 ? QColor(Qt::white) : QColor(Qt::black);
 }
 
-} // namespace
-
 QString skinStyleSheet(const SkinColors& colors)
 {
     const QString d = colors.dock.name();
-    const QString dText = textOn(colors.dock).name();
+    const QString dText = readableTextOn(colors.dock).name();
     const QString p = colors.toolWindow.name();
-    const QString pText = textOn(colors.toolWindow).name();
+    const QString pText = readableTextOn(colors.toolWindow).name();
     const QString dHover = (colors.dock.lightness() < 128 ? colors.dock.lighter(140)
                                                           : colors.dock.darker(112)).name();
     return QString("QMainWindow { background: %1; }"
                    "QToolBar { background: %1; border: none; spacing: 2px; }"
                    "QToolBar QToolButton { color: %2; }"
                    "QMenuBar { background: %1; color: %2; }"
-                   "QMenuBar::item { background: transparent; padding: 3px 8px; }"
+                   "QMenuBar::item { background: transparent; color: %2; padding: 3px 8px; }"
                    "QMenuBar::item:selected { background: %5; }"
                    "QStatusBar { background: %1; color: %2; }"
                    "QStatusBar QLabel { color: %2; }"

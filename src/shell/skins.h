@@ -29,6 +29,9 @@ QColor blend(const QColor& c1, const QColor& c2, int percent);
 // D and P of a scheme, from the system palette's button face and window colours.
 SkinColors skinColors(const QString& name, const QPalette& system);
 
+// Black or white, whichever reads on `back`.
+QColor readableTextOn(const QColor& back);
+
 // A style sheet painting the main window's docks and panels with D and P, readable text included.
 QString skinStyleSheet(const SkinColors& colors);
 

@@ -427,20 +427,20 @@ QPixmap logoPixmap(const QString& version)
     p.fillRect(pm.rect(), sky);
 
     // A disc, for the media the studio's projects end up on.
-    const QPointF c(350, 120);
-    QRadialGradient disc(c, 90);
+    const QPointF c(372, 112);
+    QRadialGradient disc(c, 74);
     disc.setColorAt(0.0, QColor(0xf0, 0xf4, 0xff));
     disc.setColorAt(0.55, QColor(0x9f, 0xc0, 0xe8));
     disc.setColorAt(0.8, QColor(0xd9, 0xb8, 0xf0));
     disc.setColorAt(1.0, QColor(0x7a, 0x9c, 0xd0));
     p.setPen(Qt::NoPen);
     p.setBrush(disc);
-    p.drawEllipse(c, 88, 88);
+    p.drawEllipse(c, 72, 72);
     p.setBrush(QColor(0x1d, 0x3d, 0x6e));
-    p.drawEllipse(c, 14, 14);
+    p.drawEllipse(c, 12, 12);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(255, 255, 255, 90), 1));
-    p.drawEllipse(c, 30, 30);
+    p.drawEllipse(c, 26, 26);
 
     QFont title = p.font();
     title.setPixelSize(38);
@@ -454,9 +454,9 @@ QPixmap logoPixmap(const QString& version)
     sub.setBold(false);
     p.setFont(sub);
     p.setPen(QColor(0xc8, 0xd6, 0xee));
-    p.drawText(QRectF(30, 156, 300, 22), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRectF(30, 200, 400, 22), Qt::AlignLeft | Qt::AlignVCenter,
                "Autorun menus and multimedia for CDs");
-    p.drawText(QRectF(30, 178, 300, 22), Qt::AlignLeft | Qt::AlignVCenter, "version " + version);
+    p.drawText(QRectF(30, 156, 260, 22), Qt::AlignLeft | Qt::AlignVCenter, "version " + version);
     return pm;
 }
 

@@ -15,6 +15,9 @@
 #include <QTabWidget>
 #include <QWidget>
 
+#include <functional>
+#include <optional>
+
 namespace shell {
 namespace {
 
@@ -37,72 +40,92 @@ QTabWidget* tabOwner(QWidget* page)
     return tabs && tabs->indexOf(page) >= 0 ? tabs : nullptr;
 }
 
-// Returns false for objects of classes that carry no caption.
-bool translateOne(QObject* o, const platform::IniFile& ini, const std::string& section)
-{
-    const QString name = o->objectName();
-    auto caption = [&](const QString& current) { return read(ini, section, name, current); };
-    auto hint = [&] {
-        const QString current = hintOf(o);
-        const QString next = read(ini, section, name + ".hint", current);
-        if (next != current)
-            setHint(o, next);
-    };
+// What a translatable component shows: its caption (read and written) and the object that holds
+// its hint. Components of other classes give nothing.
+struct Texts {
+    std::function<QString()> caption;
+    std::function<void(const QString&)> setCaption;
+    QObject* hintHolder = nullptr; // null: no hint
+    std::function<void(const QString&)> afterHint;
+};
 
-    if (auto* menu = qobject_cast<QMenu*>(o)) {
-        menu->setTitle(caption(menu->title()));
-        const QString current = hintOf(menu->menuAction());
-        const QString next = read(ini, section, name + ".hint", current);
-        if (next != current)
-            setHint(menu->menuAction(), next);
-        return true;
-    }
+std::optional<Texts> textsOf(QObject* o)
+{
+    if (auto* menu = qobject_cast<QMenu*>(o))
+        return Texts{[menu] { return menu->title(); }, [menu](const QString& t) { menu->setTitle(t); },
+                     menu->menuAction(), {}};
     if (auto* action = qobject_cast<QAction*>(o)) {
         if (action->isSeparator() || action->menu())
-            return false;
-        action->setText(caption(action->text()));
-        hint();
-        return true;
+            return std::nullopt;
+        return Texts{[action] { return action->text(); }, [action](const QString& t) { action->setText(t); },
+                     action, {}};
     }
-    if (auto* button = qobject_cast<QAbstractButton*>(o)) {
-        button->setText(caption(button->text()));
-        hint();
-        return true;
-    }
+    if (auto* button = qobject_cast<QAbstractButton*>(o))
+        return Texts{[button] { return button->text(); }, [button](const QString& t) { button->setText(t); },
+                     button, {}};
     if (auto* label = qobject_cast<QLabel*>(o)) {
-        if (label->pixmap().isNull())
-            label->setText(caption(label->text()));
-        hint();
-        return true;
+        return Texts{[label] { return label->pixmap().isNull() ? label->text() : QString(); },
+                     [label](const QString& t) {
+                         if (label->pixmap().isNull())
+                             label->setText(t);
+                     },
+                     label, {}};
     }
-    if (auto* box = qobject_cast<QGroupBox*>(o)) {
-        box->setTitle(caption(box->title()));
-        hint();
-        return true;
-    }
-    if (auto* dock = qobject_cast<QDockWidget*>(o)) {
-        dock->setWindowTitle(caption(dock->windowTitle()));
-        hint();
-        return true;
-    }
-    if (auto* title = qobject_cast<DialogTitle*>(o)) {
-        title->setTitle(caption(title->title()));
-        return true;
-    }
+    if (auto* box = qobject_cast<QGroupBox*>(o))
+        return Texts{[box] { return box->title(); }, [box](const QString& t) { box->setTitle(t); }, box, {}};
+    if (auto* dock = qobject_cast<QDockWidget*>(o))
+        return Texts{[dock] { return dock->windowTitle(); },
+                     [dock](const QString& t) { dock->setWindowTitle(t); }, dock, {}};
+    if (auto* title = qobject_cast<DialogTitle*>(o))
+        return Texts{[title] { return title->title(); }, [title](const QString& t) { title->setTitle(t); },
+                     nullptr, {}};
     if (auto* w = qobject_cast<QWidget*>(o)) {
         if (QTabWidget* tabs = tabOwner(w)) {
-            const int index = tabs->indexOf(w);
-            tabs->setTabText(index, caption(tabs->tabText(index)));
-            const QString current = hintOf(w);
-            const QString next = read(ini, section, name + ".hint", current);
-            if (next != current) {
-                setHint(w, next);
-                tabs->setTabToolTip(index, shortHint(next));
-            }
-            return true;
+            return Texts{[tabs, w] { return tabs->tabText(tabs->indexOf(w)); },
+                         [tabs, w](const QString& t) { tabs->setTabText(tabs->indexOf(w), t); }, w,
+                         [tabs, w](const QString& hint) { tabs->setTabToolTip(tabs->indexOf(w), shortHint(hint)); }};
         }
     }
-    return false;
+    return std::nullopt;
+}
+
+void translateOne(QObject* o, const platform::IniFile& ini, const std::string& section)
+{
+    const std::optional<Texts> texts = textsOf(o);
+    if (!texts)
+        return;
+    const QString name = o->objectName();
+    const QString current = texts->caption();
+    const QString next = read(ini, section, name, current);
+    if (next != current)
+        texts->setCaption(next);
+    if (texts->hintHolder) {
+        const QString hint = hintOf(texts->hintHolder);
+        const QString nextHint = read(ini, section, name + ".hint", hint);
+        if (nextHint != hint) {
+            setHint(texts->hintHolder, nextHint);
+            if (texts->afterHint)
+                texts->afterHint(nextHint);
+        }
+    }
+}
+
+void collect(QObject* parent, std::vector<std::pair<QString, QString>>& out)
+{
+    for (QObject* child : parent->children()) {
+        if (auto* w = qobject_cast<QWidget*>(child); w && w->isWindow() && !qobject_cast<QMenu*>(w))
+            continue;
+        if (!child->objectName().isEmpty()) {
+            if (const std::optional<Texts> texts = textsOf(child)) {
+                const QString caption = texts->caption();
+                if (!caption.isEmpty())
+                    out.emplace_back(child->objectName(), caption);
+                if (texts->hintHolder && !hintOf(texts->hintHolder).isEmpty())
+                    out.emplace_back(child->objectName() + ".hint", hintOf(texts->hintHolder));
+            }
+        }
+        collect(child, out);
+    }
 }
 
 void walk(QObject* parent, const platform::IniFile& ini, const std::string& section)
@@ -176,6 +199,14 @@ void TranslateForm(QWidget* window, const platform::IniFile& language)
 void TranslateForm(QWidget* window)
 {
     TranslateForm(window, currentLanguage());
+}
+
+std::vector<std::pair<QString, QString>> windowTexts(QWidget* window)
+{
+    std::vector<std::pair<QString, QString>> out;
+    if (window && !window->objectName().isEmpty())
+        collect(window, out);
+    return out;
 }
 
 void TranslateAllForms()

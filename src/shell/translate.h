@@ -10,6 +10,9 @@
 #include <QObject>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 class QWidget;
 
 namespace platform {
@@ -48,5 +51,9 @@ void TranslateForm(QWidget* window);
 void TranslateForm(QWidget* window, const platform::IniFile& language);
 // Every top-level window with an object name.
 void TranslateAllForms();
+
+// The texts TranslateForm would look up in a window's section, as key and current text ("File1" and
+// "&File", "File1.hint" …), in the same order; empty texts are left out. English.lng is made of them.
+std::vector<std::pair<QString, QString>> windowTexts(QWidget* window);
 
 } // namespace shell

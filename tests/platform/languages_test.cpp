@@ -119,7 +119,9 @@ TEST(Languages, GeneratedEnglishFileGivesTheBuiltInTexts)
     LanguageGuard guard;
     const std::string bytes = englishLanguageFile();
     const fs::path shipped = lmbtest::distDir() / "language" / "English.lng";
-    EXPECT_EQ(lmbtest::readFile(shipped), bytes) << "the install tree's English.lng is out of date";
+    // The studio's build adds the window sections of its windows behind the generated part.
+    EXPECT_EQ(lmbtest::readFile(shipped).substr(0, bytes.size()), bytes)
+        << "the install tree's English.lng is out of date";
     setCurrentLanguageFile(home.writeFile("English.lng", bytes));
     for (const MessageText& m : englishMessages())
         EXPECT_EQ(GetLangString(m.key), ExpandPathMacros(m.english)) << m.key;

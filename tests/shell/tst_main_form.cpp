@@ -424,7 +424,7 @@ void TestMainForm::projectSettingsChangeTheForm()
         return int(QDialog::Accepted);
     }};
     m.ProjectSettings();
-    QCOMPARE(seen, (QStringList{"Project Settings", "482", "346", "Form1", "-1", "640", "480", "800 x 600"}));
+    QCOMPARE(seen, (QStringList{"Project Settings", "482", "353", "Form1", "-1", "640", "480", "800 x 600"}));
     QCOMPARE(m.designForm()->model().clientWidth(), 800);
     QCOMPARE(m.designForm()->model().clientHeight(), 600);
     QCOMPARE(m.designForm()->model().caption(), QString("My Menu"));
@@ -443,7 +443,7 @@ void TestMainForm::projectSettingsChangeTheForm()
     const QString path = s.path("sized.lmb");
     QVERIFY(saveAs(s, path));
     const QString form = dump(path).value("form").toString();
-    QVERIFY2(form.contains("ClientWidth = 800"), qPrintable(form));
+    QVERIFY2(form.contains("Width = 808"), qPrintable(form));
     QVERIFY(form.contains("My Menu"));
 }
 
@@ -505,14 +505,21 @@ void TestMainForm::secondStartHandsItsPathOver()
 
     // While a dialog is open the path only goes to the top of the re-open list.
     m.AddRecentFile(s.path("other.lmb"));
+    QDialog modal(&m);
+    modal.setModal(true);
+    modal.show();
     m.setDialogActive(true);
     s.prompter.boxes.clear();
+    const QString later = QString::fromStdString(s.home.writeFile("later.lmb", "x").string());
     platform::SingleInstance third;
     QVERIFY(!third.becomePrimary());
-    QVERIFY(third.sendToPrimary(path.toStdString()));
+    QVERIFY(third.sendToPrimary(later.toStdString()));
     QVERIFY(waitFor([&] { return !s.prompter.boxes.isEmpty(); }));
     QVERIFY(s.prompter.boxes[0].text.contains("You do not open a project while a dialog box is active."));
-    QVERIFY(s.prompter.boxes[0].text.contains(path));
+    QVERIFY(s.prompter.boxes[0].text.contains(later));
+    QCOMPARE(m.recentFiles().first(), later);
+    QCOMPARE(m.projectFileName(), path);
+    modal.close();
     m.setDialogActive(false);
 }
 
