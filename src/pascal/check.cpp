@@ -176,13 +176,22 @@ bool Parser::sameType(const Type* a, const Type* b) const
     }
 }
 
+// Handlers are matched to event types by the shape of their parameters. Integers, floats and booleans
+// of another size count as the same: the values travel as 64-bit values either way, and the event types
+// of the script interface were declared while names such as Word meant other sizes than they mean in
+// the handlers written for them.
+static bool sameKindOfNumber(const Type* a, const Type* b)
+{
+    return a->kind == b->kind && (a->kind == TK::Integer || a->kind == TK::Float || a->kind == TK::Bool);
+}
+
 bool Parser::procCompatible(const Signature& t, const Signature& s) const
 {
     if (t.params.size() != s.params.size())
         return false;
     if ((t.result == nullptr) != (s.result == nullptr))
         return false;
-    if (t.result && !sameType(t.result, s.result))
+    if (t.result && !sameType(t.result, s.result) && !sameKindOfNumber(t.result, s.result))
         return false;
     for (std::size_t i = 0; i < t.params.size(); ++i) {
         const Param& a = t.params[i];
@@ -191,7 +200,7 @@ bool Parser::procCompatible(const Signature& t, const Signature& s) const
         bool bRef = b.mode == ParamMode::Var || b.mode == ParamMode::Out;
         if (aRef != bRef)
             return false;
-        if (!sameType(a.type, b.type))
+        if (!sameType(a.type, b.type) && !sameKindOfNumber(a.type, b.type))
             return false;
     }
     return true;

@@ -43,9 +43,12 @@ public:
     void run();
 
     // Calls a procedural value the script stored (an event handler), or a script routine by name.
-    // Arguments are converted to the parameter types; var parameters get a copy.
+    // Arguments are converted to the parameter types. With a modifiable vector, what the routine
+    // assigned to its var parameters is written back into it (an OnKeyPress handler's Key).
     Value call(const Value& proc, const std::vector<Value>& args);
+    Value call(const Value& proc, std::vector<Value>& args);
     Value callRoutine(std::string_view name, const std::vector<Value>& args);
+    Value callRoutine(std::string_view name, std::vector<Value>& args);
 
     // Stops a run that goes past this many loop iterations and calls ("Execution limit exceeded").
     void setInstructionLimit(std::uint64_t budget) { m_budget = budget ? budget : UINT64_MAX; }
@@ -76,7 +79,7 @@ private:
     void execute(std::size_t baseDepth);
     bool dispatchException(RuntimeError& e, std::size_t baseDepth, const Instr*& pc, Value*& R);
     void attachPosition(RuntimeError& e, const Instr* pc) const;
-    Value invoke(std::uint32_t routine, const std::vector<Value>& args);
+    Value invoke(std::uint32_t routine, const std::vector<Value>& args, std::vector<Value>* varsOut);
     void callHost(std::uint32_t import, Value* base, int argc, Value* self, std::string_view cls);
     void callExternal(std::uint32_t index, Value* base, int argc);
     void coerce(Value& v, std::int32_t type, const std::string& what) const;

@@ -15,11 +15,12 @@ constexpr NameId kNoName = 0xFFFFFFFFu;
 
 #define PASCAL_KEYWORDS(X)                                                                                   \
     X(AND)                                                                                                   \
-    X(ARRAY) X(AS) X(BEGIN) X(CASE) X(CLASS) X(CONST) X(CONSTRUCTOR) X(DESTRUCTOR) X(DIV) X(DO) X(DOWNTO)    \
-        X(ELSE) X(END) X(EXCEPT) X(FINALLY) X(FOR) X(FUNCTION) X(GOTO) X(IF) X(IMPLEMENTATION) X(IN)         \
-            X(INHERITED) X(INTERFACE) X(IS) X(LABEL) X(MOD) X(NIL) X(NOT) X(OBJECT) X(OF) X(OR) X(PACKED)    \
-                X(PROCEDURE) X(PROGRAM) X(PROPERTY) X(RAISE) X(RECORD) X(REPEAT) X(SET) X(SHL) X(SHR)        \
-                    X(THEN) X(TO) X(TRY) X(TYPE) X(UNIT) X(UNTIL) X(USES) X(VAR) X(WHILE) X(WITH) X(XOR)
+    X(ARRAY)                                                                                                 \
+    X(AS) X(BEGIN) X(CASE) X(CLASS) X(CONST) X(CONSTRUCTOR) X(DESTRUCTOR) X(DIV) X(DO) X(DOWNTO) X(ELSE)     \
+        X(END) X(EXCEPT) X(FINALLY) X(FOR) X(FUNCTION) X(GOTO) X(IF) X(IMPLEMENTATION) X(IN) X(INHERITED)    \
+            X(INTERFACE) X(IS) X(LABEL) X(MOD) X(NIL) X(NOT) X(OBJECT) X(OF) X(OR) X(PACKED) X(PROCEDURE)    \
+                X(PROGRAM) X(PROPERTY) X(RAISE) X(RECORD) X(REPEAT) X(SET) X(SHL) X(SHR) X(THEN) X(TO)       \
+                    X(TRY) X(TYPE) X(UNIT) X(UNTIL) X(USES) X(VAR) X(WHILE) X(WITH) X(XOR)
 
 enum Keyword : NameId {
 #define PASCAL_KW_ENUM(k) KW_##k,

@@ -13,6 +13,7 @@
 #include <thread>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace project {
 namespace {
@@ -65,7 +66,8 @@ public:
         if (fd < 0)
             throw IoError("cannot create " + name, errno);
         m_fd = fd;
-        m_buffer.reserve(kBlock);
+        if (m_buffer.capacity() < kBlock)
+            m_buffer = takeBuffer();
         return Open::Accept;
     }
 
@@ -73,14 +75,13 @@ public:
     {
         m_buffer.append(static_cast<const char*>(data), n);
         if (m_buffer.size() >= kBlock) {
-            push(Job{m_fd, std::exchange(m_buffer, {}), false, std::nullopt});
-            m_buffer.reserve(kBlock);
+            push(Job{m_fd, std::exchange(m_buffer, takeBuffer()), false, std::nullopt});
         }
     }
 
     void close(const ArchiveEntry& entry) override
     {
-        Job job{m_fd, std::exchange(m_buffer, {}), true, fromDosTime(entry.dosTime)};
+        Job job{m_fd, std::exchange(m_buffer, takeBuffer()), true, fromDosTime(entry.dosTime)};
         m_fd = -1;
         push(std::move(job));
     }
@@ -94,6 +95,21 @@ public:
     }
 
 private:
+    // Buffers go back and forth between the threads instead of being allocated for every block: a
+    // fresh megabyte costs a page fault per page.
+    std::string takeBuffer()
+    {
+        std::lock_guard lock(m_mutex);
+        std::string b;
+        if (!m_free.empty()) {
+            b = std::move(m_free.back());
+            m_free.pop_back();
+        }
+        b.clear();
+        b.reserve(kBlock);
+        return b;
+    }
+
     void checkError()
     {
         std::lock_guard lock(m_mutex);
@@ -132,6 +148,8 @@ private:
             if (job.finish)
                 ::close(job.fd);
             lock.lock();
+            if (m_free.size() < kMaxQueued + 2)
+                m_free.push_back(std::move(job.data));
             if (code && !m_error)
                 m_error = code;
             m_busy = false;
@@ -166,6 +184,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake, m_idle;
     std::deque<Job> m_jobs;
+    std::vector<std::string> m_free;
     bool m_busy = false;
     bool m_stop = false;
     int m_error = 0;

@@ -753,7 +753,7 @@ const ClassRegistry& ClassRegistry::instance()
 
 const ClassInfo* ClassRegistry::findClass(std::string_view name) const
 {
-    const auto it = m_classByName.find(upper(name));
+    const auto it = m_classByName.find(name);
     return it == m_classByName.end() ? nullptr : it->second;
 }
 
@@ -765,7 +765,7 @@ const ClassInfo* ClassRegistry::findStreamableClass(std::string_view name) const
 
 const TypeInfo* ClassRegistry::findType(std::string_view name) const
 {
-    const auto it = m_typeByName.find(upper(name));
+    const auto it = m_typeByName.find(name);
     return it == m_typeByName.end() ? nullptr : it->second;
 }
 

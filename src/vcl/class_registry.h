@@ -48,8 +48,8 @@ private:
 
     std::vector<std::unique_ptr<TypeInfo>> m_types;
     std::vector<std::unique_ptr<ClassInfo>> m_classes;
-    std::unordered_map<std::string, TypeInfo*> m_typeByName;
-    std::unordered_map<std::string, ClassInfo*> m_classByName;
+    NoCaseMap<TypeInfo*> m_typeByName;
+    NoCaseMap<ClassInfo*> m_classByName;
     std::vector<const ClassInfo*> m_classOrder;
     std::vector<const TypeInfo*> m_typeOrder;
     std::vector<const ClassInfo*> m_streaming;

@@ -190,10 +190,9 @@ class TFont : TPersistent
   published Height: Integer
   published Name: TFontName
   published Pitch: TFontPitch = fpDefault
-  published Size: Integer stored=False
+  published Size: Integer stored=False  # points, computed from Height at 96 pixels per inch
   published Style: TFontStyles
-  init Charset = DEFAULT_CHARSET, Color = clWindowText, Height = -11, Name = 'MS Sans Serif', Size = 8,
-       Style = []
+  init Charset = DEFAULT_CHARSET, Color = clWindowText, Height = -11, Name = 'MS Sans Serif', Style = []
 class TBrush : TPersistent
   published Color: TColor = clWhite
   published Style: TBrushStyle = bsSolid

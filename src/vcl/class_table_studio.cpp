@@ -188,7 +188,7 @@ class TInteractiveLabel : TCustomLabel streamed
           Caption, Constraints, Enabled, FocusControl, Font, ParentBiDiMode, ParentColor, ParentFont,
           ParentShowHint, PopupMenu, ShowAccelChar, ShowHint, Transparent, Layout, Visible, WordWrap,
           OnClick, OnMouseDown, OnMouseMove, OnMouseUp, OnDblClick
-  init Transparent = True, Cursor = crHandPoint, ParentFont = False, Font.Size = 10
+  init Transparent = True, Cursor = crHandPoint, ParentFont = False, Font.Height = -13
 
 class TMCIObject : TPanel streamed
   published FileName: string
@@ -317,7 +317,7 @@ class TSynGutter : TPersistent
   published Visible: Boolean = True
   published Width: Integer = 30
   published ZeroStart: Boolean = False
-  init Font.Name = 'Courier New', Font.Height = -11, Font.Size = 8
+  init Font.Name = 'Courier New', Font.Height = -11
 
 class TSynSelectedColor : TPersistent
   published Background: TColor = clHighlight
@@ -357,7 +357,7 @@ class TSynEditorOptionsContainer : TComponent streamed
   published SelectedColor: TSynSelectedColor
   published TabWidth: Integer = 8
   published Keystrokes: TSynEditKeyStrokes
-  init Font.Name = 'Courier New', Font.Height = -13, Font.Size = 10
+  init Font.Name = 'Courier New', Font.Height = -13
 )TABLE";
 }
 

@@ -7,6 +7,7 @@
 #include "vcl/component_rules.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace vcl {
 
@@ -96,12 +97,42 @@ const Component& Component::root() const
     return const_cast<Component*>(this)->root();
 }
 
+void Component::indexName(Component& child)
+{
+    if (!child.m_name.empty())
+        m_nameIndex.try_emplace(child.m_name, &child);
+}
+
+void Component::unindexName(Component& child, const std::string& name)
+{
+    const auto it = m_nameIndex.find(name);
+    if (it == m_nameIndex.end() || it->second != &child)
+        return;
+    m_nameIndex.erase(it);
+    // Another component of the same name (possible only through raw names) takes its place.
+    for (const auto& c : m_components)
+        if (c && c.get() != &child && NoCaseEqual()(c->m_name, name)) {
+            m_nameIndex.emplace(c->m_name, c.get());
+            break;
+        }
+}
+
+void Component::setNameRaw(std::string name)
+{
+    if (m_owner)
+        m_owner->unindexName(*this, m_name);
+    m_name = std::move(name);
+    if (m_owner)
+        m_owner->indexName(*this);
+}
+
 Component& Component::adopt(std::unique_ptr<Component> child)
 {
     if (child->m_owner)
         throw platform::Error("Component " + child->m_name + " already has an owner");
     child->m_owner = this;
     m_components.push_back(std::move(child));
+    indexName(*m_components.back());
     return *m_components.back();
 }
 
@@ -111,6 +142,7 @@ std::unique_ptr<Component> Component::release(Component& child)
         if (it->get() == &child) {
             std::unique_ptr<Component> out = std::move(*it);
             m_components.erase(it);
+            unindexName(child, child.m_name);
             out->m_owner = nullptr;
             return out;
         }
@@ -122,10 +154,8 @@ Component* Component::findComponent(std::string_view name) const
 {
     if (name.empty())
         return nullptr;
-    for (const auto& c : m_components)
-        if (platform::equalsNoCase(c->m_name, name))
-            return c.get();
-    return nullptr;
+    const auto it = m_nameIndex.find(name);
+    return it == m_nameIndex.end() ? nullptr : it->second;
 }
 
 void Component::forEachOwned(const std::function<void(Component&)>& fn)
@@ -153,7 +183,7 @@ void Component::setName(std::string_view newName)
             throw platform::Error("A component named " + std::string(newName) + " already exists");
     }
     const std::string old = m_name;
-    m_name = std::string(newName);
+    setNameRaw(std::string(newName));
     // A text that still shows the old name follows the new one, as new controls show their name.
     if (!isLoading() && !classInfo().nameProperty.empty()) {
         if (const PropInfo* p = classInfo().findProperty(classInfo().nameProperty)) {
@@ -176,33 +206,77 @@ void Component::setName(std::string_view newName)
 
 void Component::destroy(Component& c)
 {
-    if (!c.m_owner)
-        throw platform::Error("The form itself cannot be deleted");
-    // The component, the controls inside it and what they own, deepest first.
+    destroy(std::vector<Component*>{&c});
+}
+
+void Component::destroy(const std::vector<Component*>& components)
+{
+    if (components.empty())
+        return;
+    for (Component* c : components)
+        if (!c->m_owner)
+            throw platform::Error("The form itself cannot be deleted");
+    // The components, the controls inside them and what they own, deepest first.
     std::vector<Component*> doomed;
+    std::unordered_set<Component*> seen;
     std::function<void(Component&)> collect = [&](Component& x) {
+        if (!seen.insert(&x).second)
+            return;
         for (Component* child : x.m_controls)
             collect(*child);
         for (const auto& owned : x.m_components)
-            if (std::find(doomed.begin(), doomed.end(), owned.get()) == doomed.end() && owned->m_parent != &x)
+            if (owned->m_parent != &x)
                 collect(*owned);
         doomed.push_back(&x);
     };
-    collect(c);
-    Component& r = c.root();
+    for (Component* c : components)
+        collect(*c);
+    Component& r = components.front()->root();
     for (Component* d : doomed)
         for (ComponentObserver* o : r.m_observers)
             o->componentRemoving(*d);
-    for (Component* d : doomed)
-        r.clearReferencesTo(*d);
-    Component* parent = c.m_parent;
+    r.clearReferencesTo(doomed);
+    std::vector<Component*> parents;
+    for (Component* c : components)
+        if (c->m_parent && !seen.count(c->m_parent) &&
+            std::find(parents.begin(), parents.end(), c->m_parent) == parents.end())
+            parents.push_back(c->m_parent);
+    // Out of their parents' lists and their owners' lists in one pass per list, then gone.
+    std::vector<std::unique_ptr<Component>> graveyard;
+    std::unordered_set<Component*> lists;
     for (Component* d : doomed) {
-        d->detachFromParent();
-        if (d->m_owner)
-            d->m_owner->release(*d).reset();
+        if (d->m_parent && !seen.count(d->m_parent))
+            lists.insert(d->m_parent);
+        if (d->m_owner && !seen.count(d->m_owner))
+            lists.insert(d->m_owner);
     }
-    if (parent)
-        parent->notifyControlsChanged();
+    for (Component* l : lists) {
+        std::erase_if(l->m_controls, [&](Component* x) { return seen.count(x) != 0; });
+        std::erase_if(l->m_tabList, [&](Component* x) { return seen.count(x) != 0; });
+        bool any = false;
+        for (auto& owned : l->m_components) {
+            if (seen.count(owned.get())) {
+                owned->m_owner = nullptr;
+                graveyard.push_back(std::move(owned));
+                any = true;
+            }
+        }
+        if (any) {
+            std::erase(l->m_components, nullptr);
+            l->m_nameIndex.clear();
+            for (const auto& owned : l->m_components)
+                l->indexName(*owned);
+        }
+    }
+    for (Component* d : doomed) {
+        // Their parents and children go too: no destructor may look at another one.
+        d->m_parent = nullptr;
+        d->m_controls.clear();
+        d->m_tabList.clear();
+    }
+    graveyard.clear();
+    for (Component* p : parents)
+        p->notifyControlsChanged();
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -348,14 +422,19 @@ const PropInfo* followedParentProperty(const Component& c, const Persistent& obj
 
 } // namespace
 
+const Value& Component::propertyValueRef(const Persistent& obj, const PropInfo& prop, Value& scratch) const
+{
+    if (rules::derivedValue(*this, obj, prop, scratch))
+        return scratch;
+    if (const PropInfo* pp = followedParentProperty(*this, obj, prop))
+        return m_parent->propertyValueRef(*m_parent, *pp, scratch);
+    return obj.storedValue(prop);
+}
+
 Value Component::propertyValue(const Persistent& obj, const PropInfo& prop) const
 {
-    Value out;
-    if (rules::derivedValue(*this, obj, prop, out))
-        return out;
-    if (const PropInfo* pp = followedParentProperty(*this, obj, prop))
-        return m_parent->propertyValue(*m_parent, *pp);
-    return obj.storedValue(prop);
+    Value scratch;
+    return propertyValueRef(obj, prop, scratch);
 }
 
 const Persistent& Component::object(std::string_view path) const
@@ -552,12 +631,21 @@ void forEachReference(Persistent& obj, const std::function<void(Persistent&, con
 
 void Component::clearReferencesTo(const Component& target)
 {
-    if (target.m_name.empty())
+    clearReferencesTo(std::vector<Component*>{const_cast<Component*>(&target)});
+}
+
+void Component::clearReferencesTo(const std::vector<Component*>& targets)
+{
+    std::unordered_set<std::string, NoCaseHash, NoCaseEqual> names;
+    for (const Component* t : targets)
+        if (!t->m_name.empty())
+            names.insert(t->m_name);
+    if (names.empty())
         return;
     Component& r = root();
     auto clear = [&](Persistent& obj, const PropInfo& p) {
         const Value& v = obj.storedValue(p);
-        if (v.tag == ValueTag::Ident && platform::equalsNoCase(v.text, target.m_name))
+        if (v.tag == ValueTag::Ident && names.count(v.text))
             obj.storeValue(p, Value::nil());
     };
     forEachReference(r, clear);

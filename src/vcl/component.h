@@ -65,7 +65,7 @@ public:
     // the root. A text that equals the old name (Caption of a new button) follows the new one.
     void setName(std::string_view name);
     // Sets the name without checks or rules (stream readers, which check on their own).
-    void setNameRaw(std::string name) { m_name = std::move(name); }
+    void setNameRaw(std::string name);
 
     // ---- ownership ----
     Component* owner() const { return m_owner; }
@@ -80,6 +80,7 @@ public:
     // Deletes a component of a form with the controls inside it and what they own, after telling the
     // observers and clearing the references to them. Not for the form itself.
     static void destroy(Component& component);
+    static void destroy(const std::vector<Component*>& components);
     // The owned component with this name (case-insensitive), nullptr when there is none.
     Component* findComponent(std::string_view name) const;
     // Every component of the form below this one: owned components and, recursively, theirs.
@@ -124,6 +125,8 @@ public:
     Persistent& ownObject(const PropInfo& prop);
     // Value and assignment of one property of `obj`, an object of this component (itself or nested).
     Value propertyValue(const Persistent& obj, const PropInfo& prop) const;
+    // The same without a copy when the value is kept as it is; a computed one lands in `scratch`.
+    const Value& propertyValueRef(const Persistent& obj, const PropInfo& prop, Value& scratch) const;
     void setPropertyValue(Persistent& obj, const PropInfo& prop, const Value& value, std::string_view path);
 
     // The component a reference property names, resolved on the root's components.
@@ -146,6 +149,7 @@ public:
     // Removes every reference to `target` from the components of this form (before it goes away), and
     // renames references when it is renamed.
     void clearReferencesTo(const Component& target);
+    void clearReferencesTo(const std::vector<Component*>& targets);
     void renameReferences(const std::string& oldName, const std::string& newName);
 
     // Set by stream readers: the TabOrder value read, applied by the parent's applyPendingTabOrder().
@@ -154,10 +158,13 @@ public:
 private:
     explicit Component(const ClassInfo& cls) : Persistent(cls) {}
     void detachFromParent();
+    void indexName(Component& child);
+    void unindexName(Component& child, const std::string& name);
 
     std::string m_name;
     Component* m_owner = nullptr;
     std::vector<std::unique_ptr<Component>> m_components;
+    NoCaseMap<Component*> m_nameIndex; // the first owned component of each name
     Component* m_parent = nullptr;
     std::vector<Component*> m_controls;
     std::vector<Component*> m_tabList;

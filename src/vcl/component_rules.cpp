@@ -4,10 +4,12 @@
 #include "vcl/component_rules.h"
 
 #include "platform/errors.h"
+#include "platform/path_macros.h"
 #include "platform/text_encoding.h"
 #include "vcl/class_registry.h"
 
 #include <cmath>
+#include <filesystem>
 
 namespace vcl::rules {
 
@@ -34,6 +36,7 @@ struct Known {
     const ClassInfo* notebook = nullptr;
     const ClassInfo* page = nullptr;
     const ClassInfo* font = nullptr;
+    const PropInfo* availableAgents = nullptr;
 };
 
 const Known& known()
@@ -64,6 +67,7 @@ const Known& known()
         k.notebook = &r.classNamed("TNotebook");
         k.page = &r.classNamed("TPage");
         k.font = &r.classNamed("TFont");
+        k.availableAgents = root("TMSAgent", "AvailableAgents");
         return k;
     }();
     return k;
@@ -105,6 +109,25 @@ void setPages(Component& notebook, const Value& list)
         Component::destroy(*pages[i]);
     if (notebook.integer("PageIndex") >= static_cast<std::int64_t>(n))
         notebook.setInteger("PageIndex", n == 0 ? 0 : static_cast<std::int64_t>(n) - 1);
+}
+
+// The agent character files of the system, one full path per line: "*.acs" in msagent/chars under
+// the system folder, as the agent placeholder reports them.
+std::string availableAgents()
+{
+    std::string out;
+    std::error_code ec;
+    const std::filesystem::path dir =
+        std::filesystem::path(platform::ExpandPathMacros("%WIN%")) / "msagent" / "chars";
+    for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string ext = platform::toLowerAscii(it->path().extension().string());
+        if (ext != ".acs" || !it->is_regular_file(ec))
+            continue;
+        if (!out.empty())
+            out += "\r\n";
+        out += it->path().string();
+    }
+    return out;
 }
 
 } // namespace
@@ -150,6 +173,10 @@ bool derivedValue(const Component& c, const Persistent& obj, const PropInfo& pro
             const bool w = r == k.clientWidth;
             const std::int64_t outer = obj.storedValue(w ? *k.width : *k.height).integer;
             out = Value::integerValue(std::max<std::int64_t>(0, outer - (w ? fw : fh)));
+            return true;
+        }
+        if (r == k.availableAgents) {
+            out = Value::string(availableAgents());
             return true;
         }
         if (r == k.pages) {

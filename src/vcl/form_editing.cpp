@@ -6,6 +6,7 @@
 #include "vcl/naming.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace vcl {
 
@@ -60,20 +61,23 @@ Component& insertComponent(Component& form, const ClassInfo& cls, Component* tar
 
 int deleteComponents(Component& form, const std::vector<Component*>& selection)
 {
-    // Components inside another selected one go with it; check that they are still there first.
+    std::unordered_set<const Component*> eligible;
+    for (Component* c : selection)
+        if (c && c != &form && c->owner() && !c->hasLock(NoDelete))
+            eligible.insert(c);
+    // Components inside another deleted one go with it and are not counted on their own.
     std::vector<Component*> doomed;
+    std::unordered_set<const Component*> done;
     for (Component* c : selection) {
-        if (!c || c == &form || c->hasLock(NoDelete))
+        if (!eligible.count(c) || !done.insert(c).second)
             continue;
         bool inside = false;
-        for (Component* other : selection)
-            if (other && other != c && other != &form && !other->hasLock(NoDelete) && other->isParentOf(*c))
-                inside = true;
-        if (!inside && std::find(doomed.begin(), doomed.end(), c) == doomed.end())
+        for (const Component* p = c->parent(); p && !inside; p = p->parent())
+            inside = eligible.count(p) != 0;
+        if (!inside)
             doomed.push_back(c);
     }
-    for (Component* c : doomed)
-        Component::destroy(*c);
+    Component::destroy(doomed);
     return static_cast<int>(doomed.size());
 }
 

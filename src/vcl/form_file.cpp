@@ -1,18 +1,12 @@
 // Form resource files, text form files and the format test.
 #include "vcl/form_file.h"
 
+#include "platform/atomic_file.h"
 #include "platform/errors.h"
 #include "platform/text_encoding.h"
 #include "vcl/class_registry.h"
 #include "vcl/form_stream.h"
 #include "vcl/text_form.h"
-
-#include <atomic>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <fstream>
-#include <unistd.h>
 
 namespace vcl {
 
@@ -121,66 +115,19 @@ std::unique_ptr<Component> readFormFileBytes(std::string_view bytes)
 
 std::string readWholeFile(const std::filesystem::path& path)
 {
-    std::ifstream f(path, std::ios::binary);
-    if (!f)
-        throw platform::Error("Cannot open file \"" + path.string() + "\"");
-    std::string bytes;
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (!ec && size < (std::uintmax_t(1) << 31))
-        bytes.reserve(static_cast<std::size_t>(size));
-    char buffer[65536];
-    while (f.read(buffer, sizeof buffer) || f.gcount() > 0)
-        bytes.append(buffer, static_cast<std::size_t>(f.gcount()));
-    if (f.bad())
+    // Form files hold pictures, but nothing of a gigabyte.
+    constexpr std::size_t kLargest = std::size_t(1) << 30;
+    std::optional<std::string> bytes = platform::readWholeFile(path, kLargest);
+    if (!bytes)
         throw platform::Error("Cannot read file \"" + path.string() + "\"");
-    return bytes;
+    return std::move(*bytes);
 }
 
 void replaceFileContents(const std::filesystem::path& path, std::string_view bytes)
 {
-    static std::atomic<unsigned> counter{0};
-    const std::filesystem::path dir =
-        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::filesystem::path temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        std::string name(1, '.');
-        name += path.filename().string();
-        name += '.';
-        name += std::to_string(::getpid());
-        name += '.';
-        name += std::to_string(counter++);
-        name += ".tmp";
-        temp = dir / name;
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
-    if (fd < 0)
-        throw platform::Error("Cannot create a file in \"" + dir.string() + "\": " + std::strerror(errno));
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    bool ok = true;
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            ok = false;
-            break;
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    const int savedErrno = errno;
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
-        const int e = ok ? errno : savedErrno;
-        ::unlink(temp.c_str());
-        throw platform::Error("Cannot write file \"" + path.string() + "\": " + std::strerror(e));
-    }
+    std::string error;
+    if (!platform::writeFileAtomically(path, bytes, &error))
+        throw platform::Error("Cannot write file \"" + path.string() + "\": " + error);
 }
 
 std::unique_ptr<Component> loadFormFile(const std::filesystem::path& path)

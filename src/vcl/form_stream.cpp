@@ -75,6 +75,7 @@ void writeProperties(TypedValueWriter& w, const Persistent& obj, const Component
 {
     const ClassInfo& cls = obj.classInfo();
     const std::size_t prefixLength = prefix.size();
+    Value scratch;
     for (const PropInfo* prop : cls.properties) {
         if (prop->isEvent() || prop->readOnly || prop->writeOnly || !isStored(obj, *prop))
             continue;
@@ -87,7 +88,7 @@ void writeProperties(TypedValueWriter& w, const Persistent& obj, const Component
                 writeProperties(w, *obj.nested(*prop), owner, prefix);
                 break;
             case ClassRole::Strings: {
-                const Value list = owner.propertyValue(obj, *prop);
+                const Value& list = owner.propertyValueRef(obj, *prop, scratch);
                 if (list.items.empty())
                     break;
                 prefix += ".Strings";
@@ -123,7 +124,7 @@ void writeProperties(TypedValueWriter& w, const Persistent& obj, const Component
             }
             continue;
         }
-        const Value v = owner.propertyValue(obj, *prop);
+        const Value& v = owner.propertyValueRef(obj, *prop, scratch);
         if (isDefault(*prop, v, cls.initialValue(*prop)))
             continue;
         w.writeShortString(prefix);
@@ -179,10 +180,15 @@ std::string writeComponentStream(const Component& root)
 
 namespace {
 
+// No real form comes near this; it keeps a small malicious stream from taking memory without end, as
+// every component costs far more memory than its record costs bytes.
+constexpr std::size_t kMaxComponents = 100000;
+
 struct ReadState {
     TypedValueReader& in;
     Component* root; // set when the root record has been created
     RecordReadContext* context;
+    std::size_t components = 0;
 };
 
 [[noreturn]] void failAt(const ReadState& s, std::size_t pos, const std::string& message)
@@ -191,15 +197,17 @@ struct ReadState {
 }
 
 // Reads "Name = value" into `c`; the name has been checked to be no end of list.
-void readProperty(ReadState& s, Component& c, std::vector<std::string>& seen)
+// The properties of one record read so far, to refuse a property given twice.
+struct Seen {
+    std::vector<std::pair<const Persistent*, const PropInfo*>> known;
+};
+
+void readProperty(ReadState& s, Component& c, Seen& seen)
 {
     TypedValueReader& in = s.in;
     const std::size_t namePos = in.position();
     const std::string fullName = in.readShortString();
-    std::string key = platform::toUpperAscii(fullName);
-    if (std::find(seen.begin(), seen.end(), key) != seen.end())
-        failAt(s, namePos, "property " + fullName + " of " + c.name() + " appears twice");
-    seen.push_back(std::move(key));
+    auto twice = [&] { failAt(s, namePos, "property " + fullName + " of " + c.name() + " appears twice"); };
 
     Persistent* obj = &c;
     std::string_view rest = fullName;
@@ -232,15 +240,27 @@ void readProperty(ReadState& s, Component& c, std::vector<std::string>& seen)
         break;
     }
 
+    if (prop) {
+        const std::pair<const Persistent*, const PropInfo*> key{obj, prop->root};
+        if (std::find(seen.known.begin(), seen.known.end(), key) != seen.known.end())
+            twice();
+        seen.known.push_back(key);
+    } else {
+        for (const auto& u : obj->unknownProperties())
+            if (platform::equalsNoCase(u.name, rest))
+                twice();
+    }
     const std::size_t valuePos = in.position();
     Value v = in.readValue();
     if (!prop) {
+        const std::string_view last = std::string_view(fullName).substr(fullName.rfind('.') + 1);
+        if (!isValidIdentifier(last) || fullName.front() == '.' || fullName.find("..") != std::string::npos)
+            failAt(s, namePos, "invalid property name '" + fullName.substr(0, 60) + "'");
         // Kept as it came, relative to the object that holds it, and written back after the known ones.
         obj->unknownProperties().push_back({std::string(rest), std::move(v)});
         return;
     }
-    if (prop->isEvent() || prop->readOnly || prop->stored == StoredRule::Never ||
-        platform::equalsNoCase(prop->name, "Name"))
+    if (prop->isEvent() || prop->readOnly || prop->stored == StoredRule::Never)
         return; // handlers are bound through the script; computed and header values are not set
     if (prop->type->kind == TypeKind::Class) {
         const ClassRole role = prop->classRole();
@@ -266,6 +286,8 @@ Component& readRecord(ReadState& s, Component* parent, int depth, const ClassInf
     const std::size_t start = in.position();
     if (depth >= kMaxStreamNesting)
         failAt(s, start, "components nested more than " + std::to_string(kMaxStreamNesting) + " levels deep");
+    if (++s.components > kMaxComponents || (s.context && s.context->created.size() >= kMaxComponents))
+        failAt(s, start, "more than " + std::to_string(kMaxComponents) + " components");
     const std::uint8_t first = in.readU8();
     if ((first & 0xF0) == 0xF0) {
         if ((first & 0x08) != 0)
@@ -301,7 +323,9 @@ Component& readRecord(ReadState& s, Component* parent, int depth, const ClassInf
         if (!name.empty() && (owner->findComponent(name) || platform::equalsNoCase(root.name(), name))) {
             if (!s.context || !s.context->renameCollisions)
                 failAt(s, namePos, "A component named " + name + " already exists");
-            std::string fresh = uniqueComponentName(root, *cls);
+            const std::string base = nameBase(*cls);
+            std::size_t& from = s.context->nextNumber.try_emplace(base, 1).first->second;
+            std::string fresh = uniqueComponentName(root, base, from);
             s.context->renamed.emplace_back(name, fresh);
             name = std::move(fresh);
         }
@@ -320,7 +344,7 @@ Component& readRecord(ReadState& s, Component* parent, int depth, const ClassInf
             s.context->created.push_back(c);
     }
 
-    std::vector<std::string> seen;
+    Seen seen;
     while (!in.endOfList())
         readProperty(s, *c, seen);
     in.readListEnd();

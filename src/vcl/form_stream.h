@@ -46,6 +46,7 @@ struct RecordReadContext {
     bool renameCollisions = false;
     std::vector<std::pair<std::string, std::string>> renamed; // old name, new name
     std::vector<Component*> created;                          // every component read, in order
+    NoCaseMap<std::size_t> nextNumber;                        // where the name search of a base goes on
 };
 
 // One record (without signature) read into the form `root`, with `parent` as the parent of a control.

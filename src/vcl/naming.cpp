@@ -3,6 +3,8 @@
 
 #include "platform/text_encoding.h"
 
+#include <algorithm>
+
 namespace vcl {
 
 std::string nameBase(const ClassInfo& cls)
@@ -27,14 +29,23 @@ bool nameTaken(const Component& root, std::string_view name, const Component* ex
 
 std::string uniqueComponentName(const Component& root, std::string_view base)
 {
+    std::size_t from = 1;
+    return uniqueComponentName(root, base, from);
+}
+
+std::string uniqueComponentName(const Component& root, std::string_view base, std::size_t& from)
+{
     // Only numbers up to the component count can be taken, so the search ends.
     const std::size_t limit = root.components().size() + 2;
-    for (std::size_t n = 1; n <= limit; ++n) {
+    for (std::size_t n = std::max<std::size_t>(from, 1); n <= limit; ++n) {
         std::string candidate(base);
         candidate += std::to_string(n);
-        if (!nameTaken(root, candidate, nullptr))
+        if (!nameTaken(root, candidate, nullptr)) {
+            from = n;
             return candidate;
+        }
     }
+    from = limit + 1;
     return std::string(base) + std::to_string(limit + 1);
 }
 

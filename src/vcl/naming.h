@@ -15,6 +15,9 @@ std::string nameBase(const ClassInfo& cls);
 // The base followed by the smallest positive number that no component of `root` (nor the root itself)
 // uses, compared without regard to case: "Label1", "Label2" ...
 std::string uniqueComponentName(const Component& root, std::string_view base);
+// The same, searching from number `from` on (names are only added meanwhile, as while pasting), and
+// leaving in `from` the number used.
+std::string uniqueComponentName(const Component& root, std::string_view base, std::size_t& from);
 inline std::string uniqueComponentName(const Component& root, const ClassInfo& cls)
 {
     return uniqueComponentName(root, nameBase(cls));

@@ -18,15 +18,19 @@ namespace {
 
 std::vector<const Component*> topLevel(const std::vector<const Component*>& selection)
 {
+    std::unordered_set<const Component*> copied;
+    for (const Component* c : selection)
+        if (c && c->owner() && !c->hasLock(NoCopy))
+            copied.insert(c);
     std::vector<const Component*> out;
+    std::unordered_set<const Component*> done;
     for (const Component* c : selection) {
-        if (!c || !c->owner() || c->hasLock(NoCopy))
+        if (!copied.count(c) || !done.insert(c).second)
             continue;
-        bool inside = false;
-        for (const Component* other : selection)
-            if (other && other != c && other->owner() && !other->hasLock(NoCopy) && other->isParentOf(*c))
-                inside = true;
-        if (!inside && std::find(out.begin(), out.end(), c) == out.end())
+        bool inside = false; // a control inside another copied one goes with it
+        for (const Component* p = c->parent(); p && !inside; p = p->parent())
+            inside = copied.count(p) != 0;
+        if (!inside)
             out.push_back(c);
     }
     return out;

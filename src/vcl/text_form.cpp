@@ -81,6 +81,52 @@ std::string currencyText(std::int64_t scaled)
     return s + "c";
 }
 
+bool identifierPart(char c, bool first)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || (!first && c >= '0' && c <= '9');
+}
+
+// An identifier, or several joined by dots when `dotted`, that the text reader reads back as one.
+bool writableName(std::string_view s, bool dotted)
+{
+    if (s.empty())
+        return false;
+    bool first = true;
+    for (char c : s) {
+        if (c == '.' && dotted && !first) {
+            first = true;
+            continue;
+        }
+        if (!identifierPart(c, first))
+            return false;
+        first = false;
+    }
+    if (first)
+        return false; // ends with a dot
+    static const char* const reserved[] = {"object", "inherited", "inline", "end", "item"};
+    for (const char* r : reserved)
+        if (platform::equalsNoCase(s, r))
+            return false;
+    return true;
+}
+
+// Identifier values that the text reader would take for something else.
+bool writableIdent(std::string_view s)
+{
+    static const char* const taken[] = {"True", "False", "nil",  "Null", "INF",
+                                        "NAN",  "INFs",  "NANs", "INFd", "NANd"};
+    for (const char* t : taken)
+        if (platform::equalsNoCase(s, t))
+            return false;
+    return writableName(s, true);
+}
+
+[[noreturn]] void notWritable(std::string_view what, std::string_view name)
+{
+    throw StreamError(
+        std::string(what) + " '" + std::string(name.substr(0, 60)) + "' cannot be written as text", 0);
+}
+
 bool printable(char16_t c)
 {
     return c >= 32 && c < 127 && c != '\'';
@@ -124,6 +170,8 @@ void writeValue(TextWriter& w, const Value& v, int level, bool afterEquals = tru
 void writeProperties(TextWriter& w, const std::vector<NamedValue>& props, int level)
 {
     for (const auto& p : props) {
+        if (!writableName(p.name, true))
+            notWritable("property name", p.name);
         w.newLine(level);
         w.out() += p.name;
         w.out() += " = ";
@@ -173,11 +221,15 @@ void writeValue(TextWriter& w, const Value& v, int level, bool afterEquals)
         writeString(w, v.text, level, afterEquals);
         break;
     case ValueTag::Ident:
+        if (!writableIdent(v.text))
+            notWritable("identifier", v.text);
         out += v.text;
         break;
     case ValueTag::Set:
         out.push_back('[');
         for (std::size_t i = 0; i < v.elements.size(); ++i) {
+            if (!writableName(v.elements[i], false))
+                notWritable("set element", v.elements[i]);
             if (i)
                 out += ", ";
             out += v.elements[i];
@@ -239,8 +291,11 @@ void convertObject(TypedValueReader& in, TextWriter& w, int level)
     } else {
         in.seek(start);
     }
+    const std::size_t clsPos = in.position();
     const std::string cls = in.readShortString();
     const std::string name = in.readShortString();
+    if (!writableName(cls, false) || (!name.empty() && !writableName(name, false)))
+        in.failAt("class or component name that cannot be written as text", clsPos);
     w.indent(level);
     out += (flags & 1) ? "inherited " : (flags & 4) ? "inline " : "object ";
     if (!name.empty())
@@ -249,7 +304,10 @@ void convertObject(TypedValueReader& in, TextWriter& w, int level)
     if (position >= 0)
         out += " [" + std::to_string(position) + "]";
     while (!in.endOfList()) {
+        const std::size_t propPos = in.position();
         const std::string prop = in.readShortString();
+        if (!writableName(prop, true))
+            in.failAt("property name '" + prop.substr(0, 60) + "' cannot be written as text", propPos);
         w.newLine(level + 1);
         out += prop;
         out += " = ";
@@ -289,7 +347,8 @@ enum class T { End, Symbol, Integer, Float, String, Punct, Hex };
 
 struct Token {
     T kind = T::End;
-    std::string text;         // symbol, punctuation, string (UTF-8)
+    std::string text;         // symbol, punctuation
+    std::u16string units;     // String: its characters, joined with the next ones before conversion
     std::int64_t integer = 0; // Integer
     double real = 0;          // Float
     char suffix = 0;          // Float: 's', 'c', 'd' or 0
@@ -542,7 +601,7 @@ private:
             }
         }
         t.kind = T::String;
-        t.text = platform::utf16ToUtf8(units);
+        t.units = std::move(units);
         t.wide = wide;
         return t;
     }
@@ -680,16 +739,17 @@ private:
             floatValue(t);
             return;
         case T::String: {
-            std::string text = t.text;
+            std::u16string units = t.units;
             bool wide = t.wide;
             while (isPunct(m_lx.peek(), '+')) {
                 m_lx.next();
                 const Token more = m_lx.next();
                 if (more.kind != T::String)
                     fail(more, "string expected after '+'");
-                text += more.text;
+                units += more.units;
                 wide = wide || more.wide;
             }
+            const std::string text = platform::utf16ToUtf8(units);
             if (wide)
                 m_w.writeWideString(text);
             else
@@ -829,18 +889,22 @@ private:
             if (s.find_first_of("eE") != std::string_view::npos ||
                 (dot != std::string_view::npos && s.size() - dot - 1 > 4))
                 fail(t, "currency values have at most four decimals");
-            std::int64_t whole = 0, frac = 0;
+            std::uint64_t whole = 0, frac = 0;
             const std::string_view w = s.substr(0, dot);
             if (std::from_chars(w.data(), w.data() + w.size(), whole).ec != std::errc() ||
-                whole > INT64_MAX / 10000)
+                whole > UINT64_MAX / 10000)
                 fail(t, "currency value out of range");
             if (dot != std::string_view::npos) {
                 std::string f(s.substr(dot + 1));
                 f.resize(4, '0');
                 std::from_chars(f.data(), f.data() + 4, frac);
             }
-            const std::int64_t scaled = whole * 10000 + frac;
-            m_w.writeCurrency(negative ? -scaled : scaled);
+            const std::uint64_t scaled = whole * 10000 + frac;
+            const std::uint64_t limit = negative ? std::uint64_t(INT64_MAX) + 1 : std::uint64_t(INT64_MAX);
+            if (scaled > limit)
+                fail(t, "currency value out of range");
+            m_w.writeCurrency(negative ? static_cast<std::int64_t>(0 - scaled)
+                                       : static_cast<std::int64_t>(scaled));
             return;
         }
         default:

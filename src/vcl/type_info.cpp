@@ -52,7 +52,7 @@ ClassRole PropInfo::classRole() const
 
 const PropInfo* ClassInfo::findProperty(std::string_view name) const
 {
-    const auto it = m_byName.find(platform::toUpperAscii(name));
+    const auto it = m_byName.find(name);
     return it == m_byName.end() ? nullptr : it->second;
 }
 

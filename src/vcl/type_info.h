@@ -25,6 +25,36 @@ namespace vcl {
 
 struct ClassInfo;
 
+// Hashing and comparison of names without regard to ASCII letter case, usable with string_view keys.
+struct NoCaseHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const noexcept
+    {
+        std::size_t h = 1469598103934665603ull;
+        for (char c : s) {
+            const unsigned char u = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+            h = (h ^ u) * 1099511628211ull;
+        }
+        return h;
+    }
+};
+struct NoCaseEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const noexcept
+    {
+        if (a.size() != b.size())
+            return false;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            const char x = a[i] >= 'a' && a[i] <= 'z' ? static_cast<char>(a[i] - 32) : a[i];
+            const char y = b[i] >= 'a' && b[i] <= 'z' ? static_cast<char>(b[i] - 32) : b[i];
+            if (x != y)
+                return false;
+        }
+        return true;
+    }
+};
+template <typename T> using NoCaseMap = std::unordered_map<std::string, T, NoCaseHash, NoCaseEqual>;
+
 enum class TypeKind : std::uint8_t {
     Integer, // a 32-bit ordinal range; may have identifiers (TColor, TCursor, TFontCharset)
     Int64,
@@ -156,7 +186,7 @@ struct ClassInfo {
 
     // Filled by the registry.
     std::vector<std::unique_ptr<PropInfo>> m_own;
-    std::unordered_map<std::string, const PropInfo*> m_byName; // upper-case name -> newest declaration
+    NoCaseMap<const PropInfo*> m_byName; // name -> newest declaration
     std::vector<const PropInfo*> m_bySlot;
     std::vector<Value> m_initialBySlot;
     std::vector<NamedValue> m_nestedInitials;

@@ -682,6 +682,16 @@ void TypedValueReader::skipValueAt(int depth)
     }
 }
 
+namespace {
+
+// Every not-a-number reads as the same one, so that values compare and convert consistently.
+double canonicalNaN(double d)
+{
+    return std::isnan(d) ? std::nan("") : d;
+}
+
+} // namespace
+
 Value TypedValueReader::readValue()
 {
     return readValueAt(0);
@@ -703,25 +713,29 @@ Value TypedValueReader::readValueAt(int depth)
     case ValueTag::Int16:
     case ValueTag::Int32:
     case ValueTag::Int64:
+        // Held in the smallest form, as the writer writes integers.
         v = Value::integerValue(readInt64());
-        if (tag == ValueTag::Int64)
-            v.tag = ValueTag::Int64;
         break;
     case ValueTag::Extended:
-        v.real = readFloat();
+        v.real = canonicalNaN(readFloat());
         break;
     case ValueTag::String:
     case ValueTag::LString:
-        // The writer picks String or LString again by length.
-        v.tag = ValueTag::String;
-        v.text = readString();
-        break;
     case ValueTag::WString:
     case ValueTag::Utf8String:
+        // All text is one kind in memory; the writer picks the tag by length and content.
+        v.tag = ValueTag::String;
         v.text = readString();
         break;
     case ValueTag::Ident:
         v.text = readIdent();
+        // Readers take these identifiers as the values of the same name.
+        if (platform::equalsNoCase(v.text, "True") || platform::equalsNoCase(v.text, "False"))
+            v = Value::boolean(platform::equalsNoCase(v.text, "True"));
+        else if (platform::equalsNoCase(v.text, "nil"))
+            v = Value::nil();
+        else if (platform::equalsNoCase(v.text, "Null"))
+            v = Value::null();
         break;
     case ValueTag::Binary:
         v.text = readBinary();
@@ -757,13 +771,13 @@ Value TypedValueReader::readValueAt(int depth)
         ++m_pos;
         break;
     case ValueTag::Single:
-        v.real = readSingle();
+        v.real = canonicalNaN(readSingle());
         break;
     case ValueTag::Currency:
         v.integer = readCurrency();
         break;
     case ValueTag::Date:
-        v.real = readDate();
+        v.real = canonicalNaN(readDate());
         break;
     }
     return v;

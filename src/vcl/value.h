@@ -55,7 +55,7 @@ struct Value {
     std::vector<Value> items;               // List
     std::vector<CollectionItem> collection; // Collection
 
-    static Value null() { return Value{}; }
+    static Value null();
     static Value nil();
     static Value boolean(bool b);
     // Tag chosen as the stream writer would: the smallest of Int8, Int16, Int32, else Int64.
@@ -93,5 +93,10 @@ struct CollectionItem {
     std::vector<NamedValue> properties;
     bool operator==(const CollectionItem&) const = default;
 };
+
+inline Value Value::null()
+{
+    return Value{};
+}
 
 } // namespace vcl

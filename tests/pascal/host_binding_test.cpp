@@ -127,8 +127,12 @@ TEST(HostBinding, ExportedVariablesAndEventHandlersCalledBack)
                          "  Writeln('clicked ' + TButton(Sender).Caption);\n"
                          "end;\n"
                          "begin\n"
-                         "  Button1.Caption := 'OK';\n"
-                         "  Button1.OnClick := @Button1OnClick;\n"
+                         "  with Button1 do\n"
+                         "  begin\n"
+                         "    Caption := 'O';\n"
+                         "    Caption := Caption + 'K';\n"
+                         "    OnClick := @Button1OnClick;\n"
+                         "  end;\n"
                          "end.");
     Host h;
     pascal::Interpreter vm(program, h.b);
@@ -180,6 +184,64 @@ TEST(HostBinding, HostErrorsAreCaughtByTheScript)
     pascal::Interpreter vm(program, h.b);
     vm.run();
     EXPECT_EQ(h.out, "handled: List index out of bounds (3)\n");
+}
+
+} // namespace
+
+namespace {
+
+TEST(HostBinding, DeclaredRoutinesWithoutBindingFallBackToTheEnginesOwn)
+{
+    pascal::Compiler c;
+    c.addDeclarations([](pascal::Registrar& r) {
+        r.addRoutine("procedure Writeln(Msg:string);");
+        r.addRoutine("function Format(const S: string; const Args: array of Variant): string;");
+        r.addRoutine("function IntToHex(Value: Integer; Digits: Integer): string;");
+        r.addRoutine("function SameText(A,B : string) : boolean;");
+        r.addRoutine("function Odd(X: Longint): Boolean;");
+        r.addRoutine("function Random( Range: Integer):integer;");
+        r.addRoutine("function UpperCase(const S: string): string;"); // replaces the engine's declaration
+    });
+    auto r = c.compile("var I: Integer;\nbegin\n"
+                       "  Writeln(Format('%d|%5s|%-3s|%.2f|%x|%s', [42, 'ab', 'c', 3.14159, 255, True]));\n"
+                       "  Writeln(IntToHex(255, 4) + IntToHex(-1, 8));\n"
+                       "  if SameText('abc', 'ABC') and Odd(3) then Writeln(UpperCase('yes'));\n"
+                       "  I := Random(10);\n"
+                       "  if (I >= 0) and (I < 10) then Writeln('random');\n"
+                       "  Writeln(Format('%s', []));\n"
+                       "end.");
+    ASSERT_TRUE(r.success) << r.firstError()->longForm();
+    Host h;
+    pascal::Interpreter vm(r.program, h.b);
+    try {
+        vm.run();
+        ADD_FAILURE() << "Format without an argument must fail";
+    } catch (const pascal::RuntimeError& e) {
+        EXPECT_EQ(e.longForm(), "Runtime error at (8:11): Format '%s' invalid or incompatible with argument");
+    }
+    EXPECT_EQ(h.out, "42|   ab|c  |3.14|FF|True\n00FFFFFFFFFF\nYES\nrandom\n");
+}
+
+} // namespace
+
+namespace {
+
+TEST(HostBinding, HandlersChangeTheirVarParametersForTheHost)
+{
+    auto program = build("procedure Memo1KeyPress(Sender: TObject; var Key: Char);\n"
+                         "begin\n"
+                         "  if Key = 'a' then Key := 'b';\n"
+                         "end;\n"
+                         "begin\n"
+                         "end.");
+    Host h;
+    pascal::Interpreter vm(program, h.b);
+    vm.run();
+    std::vector<pascal::Value> args{pascal::Value::nilObject(), pascal::Value::character('a')};
+    vm.callRoutine("Memo1KeyPress", args);
+    EXPECT_EQ(args[1].asInt(), 'b');
+    EXPECT_THROW(vm.callRoutine("Memo1KeyPress", {pascal::Value::nilObject()}), pascal::RuntimeError);
+    EXPECT_THROW(vm.callRoutine("NoSuchHandler", {}), pascal::RuntimeError);
 }
 
 } // namespace

@@ -3,8 +3,10 @@
 #include "project/crc32.h"
 #include "support/temp_home.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <zlib.h>
@@ -111,6 +113,7 @@ TEST(ArchiveBlock, EmptyFileIsHeaderMarkerZeroAndCheckZero)
 {
     const std::string bytes = block({memoryFile("empty.txt", "")}, 9);
     EXPECT_EQ(bytes, header(0, 1) + entry("empty.txt", "", 0) + le32(0));
+    EXPECT_EQ(block({}, 9), header(0, 0) + le32(0)); // no files: a count of 0 and the end marker
 }
 
 TEST(ArchiveBlock, SmallFileIsOneZlibChunkWithItsCrc)
@@ -360,4 +363,24 @@ TEST(Crc32, FoldingAgreesWithTheTable)
         const auto* p = reinterpret_cast<const Bytef*>(data.data() + at);
         ASSERT_EQ(crc32Update(seed, p, n), static_cast<uint32_t>(crc32(seed, p, uInt(n)))) << at << " " << n;
     }
+}
+
+TEST(ArchiveBlock, WriteFailuresWhileUnpackingStopTheExtraction)
+{
+    lmbtest::TempHome home;
+    const std::string bytes =
+        block({memoryFile("big.bin", randomBytes(3 << 20, 5)), memoryFile("after.txt", "x")}, 1);
+    // Files may not grow past 1 MiB here: the writes of big.bin fail on the writing thread.
+    struct rlimit old {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 1 << 20;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    MemoryReader in(bytes);
+    const ArchiveResult r = extractArchiveBlock(in, home.root() / "out");
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(r.complete);
+    EXPECT_EQ(r.error, "Cannot read file");
 }

@@ -1,3 +1,4 @@
+// The class registry built from the class tables: registration, declaration order, defaults, types.
 #include "platform/errors.h"
 #include "vcl/class_registry.h"
 

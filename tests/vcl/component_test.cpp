@@ -1,3 +1,5 @@
+// The component tree: palette resolution, insertion names, name checks, class rules, stacking and
+// tab order, deletion, lock flags.
 #include "platform/errors.h"
 #include "vcl/class_registry.h"
 #include "vcl/component.h"
@@ -156,6 +158,9 @@ TEST(ComponentTree, ClassRulesTiePropertiesTogether)
     form->setInteger("ClientWidth", 400);
     EXPECT_EQ(form->integer("Width"), 408);
     EXPECT_EQ(form->integer("ClientWidth"), 400);
+
+    EXPECT_EQ(insert(*form, "TInteractiveLabel").integer("Font.Size"), 10);
+    EXPECT_EQ(form->integer("Font.Size"), 8);
 
     EXPECT_THROW(box.setValue("Align", Value::ident("alMiddle")), platform::Error);
     EXPECT_THROW(box.setInteger("Caption", 3), platform::Error);

@@ -1,3 +1,4 @@
+// The inspectors' editing interface and the selection streams for copy and paste.
 #include "platform/errors.h"
 #include "vcl/class_registry.h"
 #include "vcl/form_editing.h"

@@ -1,4 +1,6 @@
+// Form resource and text form files, the format test, and the editor options object through text.
 #include "support/temp_home.h"
+#include "vcl/class_registry.h"
 #include "vcl/form_file.h"
 #include "vcl/form_stream.h"
 #include "vcl/text_form.h"
@@ -93,4 +95,29 @@ TEST(FormFile, SaveAndLoadInBothFormats)
                  platform::Error);
     EXPECT_THROW(loadFormFile(home.root() / "missing.dfm"), platform::Error);
     EXPECT_EQ(lmbtest::readFile(txt), text);
+}
+
+TEST(FormFile, EditorOptionsObjectThroughTheTextNotation)
+{
+    // The code editor's options file is the text form of one options object, not of a form.
+    const ClassInfo& cls = classes().classNamed("TSynEditorOptionsContainer");
+    auto options = Component::create(cls);
+    options->setName("EditorOptions");
+    options->setInteger("TabWidth", 4);
+    options->setText("Gutter.Font.Name", "Consolas");
+    Value keys;
+    keys.tag = ValueTag::Collection;
+    keys.collection.push_back(
+        {std::nullopt,
+         {{"Command", Value::integerValue(601)}, {"ShortCut", Value::integerValue(0x4000 | 'J')}}});
+    options->setValue("Keystrokes", keys);
+    const std::string text = componentStreamToText(writeComponentStream(*options));
+    EXPECT_NE(text.find("Keystrokes = <"), std::string::npos);
+    auto back = readComponentStream(textToComponentStream(text), &cls);
+    EXPECT_EQ(back->integer("TabWidth"), 4);
+    EXPECT_EQ(back->text("Gutter.Font.Name"), "Consolas");
+    EXPECT_EQ(back->text("Font.Name"), "Courier New");
+    EXPECT_EQ(back->integer("Font.Size"), 10);
+    EXPECT_EQ(back->value("Keystrokes"), keys);
+    EXPECT_THROW(readFormStream(textToComponentStream(text)), StreamError); // not a form
 }

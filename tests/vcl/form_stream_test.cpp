@@ -1,3 +1,4 @@
+// The binary form stream: a hand-made form byte by byte, malformed streams, raw properties, tiles.
 #include "vcl/class_registry.h"
 #include "vcl/form_stream.h"
 

@@ -13,8 +13,8 @@ namespace {
 
 bool skipped(const PropInfo& p)
 {
-    static const char* const names[] = {"Name",         "TabOrder", "ClientWidth",
-                                        "ClientHeight", "Pages",    "ActivePage"};
+    // Computed from other values; the component's Name is the record's own (stored False).
+    static const char* const names[] = {"TabOrder", "ClientWidth", "ClientHeight", "Pages", "ActivePage"};
     for (const char* n : names)
         if (p.name == n)
             return true;

@@ -1,3 +1,4 @@
+// The text notation of component streams: values both ways, long strings, other writers' text, errors.
 #include "vcl/text_form.h"
 #include "vcl/typed_value_stream.h"
 #include "vcl_test_util.h"
@@ -79,6 +80,8 @@ TEST(TextForm, ValuesRoundTripThroughText)
         {Value::date(36526.5), "36526.5d"},
         {coll, "<\n    item\n      Command = 3\n    end\n    item [5]\n    end>"},
         {Value::string(std::string(300, 'x')), nullptr},
+        {Value::string(std::string(63, 'x') + "\xF0\x9F\x98\x80"), nullptr}, // a pair across the line break
+        {Value::currency(INT64_MIN), "-922337203685477.5808c"},
     };
     for (const auto& r : rows) {
         const std::string text = textOf(r.value);
@@ -103,7 +106,7 @@ TEST(TextForm, ReadingAcceptsWhatOtherWritersProduce)
     EXPECT_EQ(valueOfText("#$41#66").text, "AB");
     EXPECT_EQ(valueOfText("'caf\xE9'").text, "caf\xC3\xA9"); // Windows-1252 literal
     EXPECT_EQ(valueOfText("'caf\xC3\xA9'").text, "caf\xC3\xA9");
-    EXPECT_EQ(valueOfText("'caf\xC3\xA9'").tag, ValueTag::WString);
+    EXPECT_EQ(valueOfText("'caf\xC3\xA9'").tag, ValueTag::String); // text of every tag reads as one kind
     EXPECT_EQ(valueOfText("$FF").integer, 255);
     EXPECT_EQ(valueOfText("false").tag, ValueTag::False);
     EXPECT_EQ(valueOfText("{ 0a 0B\n 0c }").text, "\x0A\x0B\x0C");
@@ -113,6 +116,24 @@ TEST(TextForm, ReadingAcceptsWhatOtherWritersProduce)
         textToComponentStream("\xEF\xBB\xBFinherited F: TForm [2]\n object TPage\n end\nend");
     EXPECT_EQ(componentStreamToText(bin, "\n"), "inherited F: TForm [2]\n  object TPage\n  end\nend\n");
     EXPECT_EQ(textToComponentStreams("object A: TForm\nend\nobject B: TForm\nend\n").size(), 2u);
+}
+
+TEST(TextForm, NamesTheTextCannotHoldAreRefused)
+{
+    for (const char* name : {"a b", "end", "1x", "Font..Name"}) {
+        std::string bin;
+        TypedValueWriter w(bin);
+        w.writeSignature();
+        w.writeShortString("TForm");
+        w.writeShortString("F");
+        w.writeShortString(name);
+        w.writeInteger(1);
+        w.writeListEnd();
+        w.writeListEnd();
+        EXPECT_THROW(componentStreamToText(bin), StreamError) << name;
+    }
+    EXPECT_THROW(textOf(Value::ident("a-b")), StreamError);
+    EXPECT_THROW(textOf(Value::set({"x y"})), StreamError);
 }
 
 TEST(TextForm, MistakesAreReportedWithLineAndColumn)

@@ -1,3 +1,4 @@
+// The typed-value stream: writing rules, reading rules, skipping, extended floats, malformed input.
 #include "vcl/typed_value_stream.h"
 
 #include <cmath>
@@ -212,15 +213,40 @@ TEST(TypedValueStream, SkipConsumesExactlyOneValueOfEveryTag)
     }
     EXPECT_TRUE(skip.atEnd());
 
-    // readValue and writeValue give the same bytes back.
+    // What readValue gives, writeValue writes so that it reads back the same; text of every tag and
+    // integers come back in the one form the writer uses.
+    std::vector<Value> first;
+    TypedValueReader r1(all);
+    while (!r1.atEnd()) {
+        first.push_back(r1.readValue());
+        r1.readU8();
+    }
     std::string again;
     TypedValueWriter w2(again);
-    TypedValueReader r2(all);
-    while (!r2.atEnd()) {
-        w2.writeValue(r2.readValue());
-        w2.writeU8(r2.readU8());
+    w2.setWideForNonAscii(true);
+    for (const auto& v : first) {
+        w2.writeValue(v);
+        w2.writeU8(0x2A);
     }
-    EXPECT_EQ(again, all);
+    TypedValueReader r2(again);
+    for (const auto& v : first) {
+        EXPECT_EQ(r2.readValue(), v);
+        EXPECT_EQ(r2.readU8(), 0x2A);
+    }
+    EXPECT_TRUE(r2.atEnd());
+    EXPECT_EQ(first[19], Value::integerValue(-1));            // Int64 -1 is held as the small integer
+    EXPECT_EQ(first[18], Value::string("\xC3\xA9t\xC3\xA9")); // WString
+}
+
+TEST(TypedValueStream, IdentifiersNamingValuesReadAsThoseValues)
+{
+    const std::string b =
+        bytes({7, 4, 't', 'r', 'u', 'e', 7, 3, 'N', 'I', 'L', 7, 4, 'n', 'u', 'l', 'l', 7, 2, 'o', 'k'});
+    TypedValueReader rd(b);
+    EXPECT_EQ(rd.readValue(), Value::boolean(true));
+    EXPECT_EQ(rd.readValue(), Value::nil());
+    EXPECT_EQ(rd.readValue(), Value::null());
+    EXPECT_EQ(rd.readValue(), Value::ident("ok"));
 }
 
 TEST(TypedValueStream, MalformedInputIsRejectedWithItsOffset)
