@@ -2,8 +2,6 @@
 // indicator over the whole line, so the lexer's colours give way to white on dark red.
 #include "editor/code_editor.h"
 
-#include <Qsci/qscilexerpascal.h>
-
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -11,15 +9,15 @@
 #include <QFontDatabase>
 #include <QMimeData>
 #include <QUrl>
-
+#include <Qsci/qscilexerpascal.h>
 #include <algorithm>
 
 namespace editor {
 namespace {
 
 constexpr int kErrorMarker = 1;
-constexpr int kErrorIndicator = 9; // above the range the lexers use
-const QColor kErrorBack(0x80, 0x00, 0x00);  // $000080 in BGR
+constexpr int kErrorIndicator = 9;         // above the range the lexers use
+const QColor kErrorBack(0x80, 0x00, 0x00); // $000080 in BGR
 const QColor kErrorText(0xFF, 0xFF, 0xFF);
 
 QFont fixedFont(const QString& family, int pointSize)
@@ -44,8 +42,8 @@ CodeEditor::CodeEditor(QWidget* parent) : QsciScintilla(parent)
     setEolMode(EolUnix);
 
     m_lexer = new QsciLexerPascal(this);
-    for (int style : {QsciLexerPascal::Comment, QsciLexerPascal::CommentParenthesis,
-                      QsciLexerPascal::CommentLine})
+    for (int style :
+         {QsciLexerPascal::Comment, QsciLexerPascal::CommentParenthesis, QsciLexerPascal::CommentLine})
         m_lexer->setColor(QColor(0x00, 0x80, 0x00), style);
     m_lexer->setColor(QColor(0x00, 0x00, 0x80), QsciLexerPascal::Keyword);
     m_lexer->setColor(QColor(0x00, 0x00, 0xFF), QsciLexerPascal::SingleQuotedString);
@@ -100,8 +98,8 @@ void CodeEditor::setEditorFont(const QString& family, int pointSize)
     QFont italic = font;
     italic.setItalic(true);
     m_lexer->setFont(bold, QsciLexerPascal::Keyword);
-    for (int style : {QsciLexerPascal::Comment, QsciLexerPascal::CommentParenthesis,
-                      QsciLexerPascal::CommentLine})
+    for (int style :
+         {QsciLexerPascal::Comment, QsciLexerPascal::CommentParenthesis, QsciLexerPascal::CommentLine})
         m_lexer->setFont(italic, style);
     setMarginsFont(font);
     if (marginLineNumbers(0))

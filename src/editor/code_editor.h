@@ -6,9 +6,8 @@
 // document and that list (an empty document is no line at all, as in a string list).
 #pragma once
 
-#include <Qsci/qsciscintilla.h>
-
 #include <QStringList>
+#include <Qsci/qsciscintilla.h>
 
 class QsciLexerPascal;
 

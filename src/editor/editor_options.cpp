@@ -31,7 +31,8 @@ QColor colorOf(std::int64_t v, const QColor& systemColor)
     // Negative values are the system's colours, which this editor takes from its own palette.
     if (v < 0)
         return systemColor;
-    return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>((v >> 16) & 0xFF));
+    return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
+                  static_cast<int>((v >> 16) & 0xFF));
 }
 
 bool has(const std::vector<std::string>& set, const char* element)
@@ -50,7 +51,8 @@ fs::path userFolder()
 
 } // namespace
 
-EditorOptions::EditorOptions() : m_container(builtIn()) {}
+EditorOptions::EditorOptions() : m_container(builtIn())
+{}
 EditorOptions::~EditorOptions() = default;
 EditorOptions::EditorOptions(EditorOptions&&) noexcept = default;
 EditorOptions& EditorOptions::operator=(EditorOptions&&) noexcept = default;
@@ -111,8 +113,8 @@ void EditorOptions::applyTo(CodeEditor& editor) const
             editor.setEdgeColumn(static_cast<int>(edge));
         editor.setEdgeColor(colorOf(c.integer("RightEdgeColor"), QColor(0xC0, 0xC0, 0xC0)));
         editor.setBackgroundColor(colorOf(c.integer("Color"), QColor(Qt::white)));
-        editor.setSelectionBackgroundColor(colorOf(c.integer("SelectedColor.Background"),
-                                                   editor.palette().color(QPalette::Highlight)));
+        editor.setSelectionBackgroundColor(
+            colorOf(c.integer("SelectedColor.Background"), editor.palette().color(QPalette::Highlight)));
         editor.setSelectionForegroundColor(colorOf(c.integer("SelectedColor.Foreground"),
                                                    editor.palette().color(QPalette::HighlightedText)));
         const auto spacing = c.integer("ExtraLineSpacing");

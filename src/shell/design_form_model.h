@@ -6,7 +6,6 @@
 #include "vcl/component.h"
 
 #include <QString>
-
 #include <memory>
 #include <string>
 

@@ -8,7 +8,6 @@
 #include "shell/prompter.h"
 
 #include <QWidget>
-
 #include <memory>
 
 namespace shell {

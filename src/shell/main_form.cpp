@@ -23,13 +23,12 @@
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QMenu>
+#include <QScreen>
 #include <QStatusTipEvent>
 #include <QStyle>
-#include <QScreen>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace shell {
@@ -68,8 +67,8 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent) : QMainWindow(parent),
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         const QSize size(std::min(1200, area.width() - 40), std::min(860, area.height() - 40));
-        setGeometry(QRect(area.topLeft() + QPoint((area.width() - size.width()) / 2,
-                                                  (area.height() - size.height()) / 2),
+        setGeometry(QRect(area.topLeft() +
+                              QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2),
                           size));
     } else {
         resize(1200, 860);
@@ -93,11 +92,12 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent) : QMainWindow(parent),
     };
 
     m_eventLists = script::EventLists::load(platform::sourceDir() / "data");
-    m_languageName = QString::fromStdString(
-        platform::readLanguageInfo(platform::currentLanguageFile()).displayName());
+    m_languageName =
+        QString::fromStdString(platform::readLanguageInfo(platform::currentLanguageFile()).displayName());
     for (const auto& file : platform::languageFiles(platform::sourceDir() / "language"))
         m_languageFiles << QString::fromStdString(file.string());
-    m_help.setHelpFile(QString::fromStdString(platform::ExpandPathMacros(std::string(platform::kDefaultHelpFile))));
+    m_help.setHelpFile(
+        QString::fromStdString(platform::ExpandPathMacros(std::string(platform::kDefaultHelpFile))));
 
     readCreationSettings();
     updateCommandStates();
@@ -129,8 +129,7 @@ void TMainForm::buildPanels()
         QDockWidget* dock;
     };
     for (const Toggle& t : {Toggle{"ObjectInspector1", m_pnlInspector}, Toggle{"ToolBox1", m_pnlControls},
-                            Toggle{"Messages1", m_pnlMessages}})
-    {
+                            Toggle{"Messages1", m_pnlMessages}}) {
         QAction* a = action(t.action);
         QDockWidget* dock = t.dock;
         connect(a, &QAction::triggered, dock, [dock](bool on) {

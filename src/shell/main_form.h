@@ -18,7 +18,6 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
-
 #include <array>
 #include <memory>
 

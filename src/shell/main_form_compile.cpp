@@ -1,20 +1,18 @@
 // Compile and the Messages list: the compile runs on the compiler host while the window shows its
 // progress, keeps the script read-only and the caption marked; the first error moves the caret
 // there, marks the line and is shown in a box.
-#include "shell/main_form.h"
-
 #include "editor/code_editor.h"
 #include "platform/lang.h"
 #include "platform/text_encoding.h"
 #include "script/form_info.h"
 #include "shell/design_form_model.h"
 #include "shell/design_form_window.h"
+#include "shell/main_form.h"
 #include "shell/messages_panel.h"
 #include "shell/status_bar.h"
 
 #include <QAction>
 #include <QApplication>
-
 #include <algorithm>
 
 namespace shell {
@@ -41,7 +39,6 @@ public:
 private:
     StudioStatusBar& m_status;
 };
-
 
 } // namespace
 
@@ -78,7 +75,8 @@ bool TMainForm::Compile()
         outcome = m_compiler.compile(request);
     } catch (const std::exception& e) {
         outcome = {};
-        outcome.rows.push_back({platform::GetLangString("FailedWhenCompiling"), -1, -1, script::MessageIcon::Error});
+        outcome.rows.push_back(
+            {platform::GetLangString("FailedWhenCompiling"), -1, -1, script::MessageIcon::Error});
         outcome.rows.push_back({e.what(), -1, -1, script::MessageIcon::Error});
     }
     for (const script::MessageRow& row : outcome.rows)

@@ -1,12 +1,11 @@
 // The Language menu, applying a language to every window, the language version warning, and the
 // information box of "/?".
-#include "shell/main_form.h"
-
 #include "platform/command_line.h"
 #include "platform/file_association.h"
 #include "platform/languages.h"
 #include "platform/settings.h"
 #include "shell/lang_warn.h"
+#include "shell/main_form.h"
 #include "shell/status_bar.h"
 #include "shell/studio_icons.h"
 #include "shell/translate.h"
@@ -17,7 +16,6 @@
 #include <QImage>
 #include <QMenu>
 #include <QToolBar>
-
 #include <filesystem>
 
 namespace shell {
@@ -31,8 +29,7 @@ QIcon flagIcon(const fs::path& languageFile)
     if (!bmp.empty()) {
         QImage image;
         if (QFileInfo(QString::fromStdString(bmp.string())).size() < (4 << 20) &&
-            image.load(QString::fromStdString(bmp.string())) && !image.isNull())
-        {
+            image.load(QString::fromStdString(bmp.string())) && !image.isNull()) {
             // The bottom-left pixel's colour is the transparent one.
             QPixmap pm = QPixmap::fromImage(image);
             pm.setMask(pm.createMaskFromColor(image.pixelColor(0, image.height() - 1)));
@@ -100,8 +97,8 @@ void TMainForm::LoadLanguage(const QString& path)
     m_helpHint = lang("SFORHELPPRESSF1");
     m_status->setPanelText(0, m_helpHint);
 
-    const char* barItems[] = {nullptr, "FileMenuToolbar1", "ViewToolbar1", "HelpToolbar1", "ToolsToolbar1",
-                              "RunToolbar1"};
+    const char* barItems[] = {nullptr,        "FileMenuToolbar1", "ViewToolbar1",
+                              "HelpToolbar1", "ToolsToolbar1",    "RunToolbar1"};
     for (int i = 0; i < 6; ++i) {
         QToolBar* bar = m_toolbars[i];
         const QString key = bar->objectName();
@@ -143,7 +140,8 @@ void TMainForm::languageVersionCheck(const QString& path)
 
 void TMainForm::showUsage()
 {
-    m_prompter.message(QString::fromStdString(platform::usageText()), lang("Sinfo"), MessageIcon::Information);
+    m_prompter.message(QString::fromStdString(platform::usageText()), lang("Sinfo"),
+                       MessageIcon::Information);
 }
 
 } // namespace shell

@@ -1,9 +1,8 @@
 // The main window's menus and toolbars. Every item carries its component name as object name, so
 // the language file's MainForm section translates its caption (name) and hint (name.hint).
-#include "shell/main_form.h"
-
 #include "editor/code_editor.h"
 #include "platform/settings.h"
+#include "shell/main_form.h"
 #include "shell/messages_panel.h"
 #include "shell/skins.h"
 #include "shell/studio_icons.h"
@@ -115,7 +114,8 @@ void TMainForm::buildFileMenu()
                     "Send as E-mail|Sends the project file as an attachment", "mail"));
     m->addSeparator();
     pending(addItem(m, "TBXItem24", "&Print", "Ctrl+P", "Print|Prints the script or the form", "print"));
-    pending(addItem(m, "TBXItem23", "Print Pre&view", QString(), "Print Preview|Previews the printed script"));
+    pending(
+        addItem(m, "TBXItem23", "Print Pre&view", QString(), "Print Preview|Previews the printed script"));
     pending(addItem(m, "TBXItem22", "Page Set&up", QString(), "Page Setup|Edits the page layout"));
     pending(addItem(m, "TBXItem21", "P&rinter Setup", QString(), "Printer Setup|Chooses the printer"));
     QMenu* exportScript = addSubmenu(m, "ExportScriptTo1", "Export Script To...");
@@ -143,9 +143,9 @@ void TMainForm::buildEditMenu()
     m->addSeparator();
     editorCommand(addItem(m, "Cut1", "Cut", QString(), "Cut|Cuts the selection to the clipboard", "cut"),
                   &QsciScintilla::cut);
-    editorCommand(addItem(m, "Copy1", "Copy", QString(), "Copy|Copies the selection to the clipboard",
-                          "copy"),
-                  &QsciScintilla::copy);
+    editorCommand(
+        addItem(m, "Copy1", "Copy", QString(), "Copy|Copies the selection to the clipboard", "copy"),
+        &QsciScintilla::copy);
     editorCommand(addItem(m, "Paste1", "Paste", QString(), "Paste|Inserts the clipboard's text", "paste"),
                   &QsciScintilla::paste);
     m->addSeparator();
@@ -165,7 +165,8 @@ void TMainForm::buildEditMenu()
     m->addSeparator();
     pending(addItem(m, "Find1", "Find", "Ctrl+F", "Find|Searches the script", "find"));
     pending(addItem(m, "FindNext1", "Find Next", "F3", "Find Next|Repeats the search forward"));
-    pending(addItem(m, "FindPrevious1", "Find previous", "Shift+F3", "Find previous|Repeats the search backward"));
+    pending(addItem(m, "FindPrevious1", "Find previous", "Shift+F3",
+                    "Find previous|Repeats the search backward"));
     pending(addItem(m, "Replace1", "Replace", "Ctrl+R", "Replace|Replaces text in the script"));
     pending(addItem(m, "GoTo1", "Go to ...", "Ctrl+G", "Go to|Moves the caret to a line"));
     connect(m, &QMenu::aboutToShow, this, &TMainForm::updateEditMenu);
@@ -177,15 +178,15 @@ void TMainForm::buildViewMenu()
     QAction* inspector = addItem(m, "ObjectInspector1", "Object &Inspector", "F11",
                                  "Object Inspector|Shows or hides the Object Inspector", "inspector");
     inspector->setCheckable(true);
-    QAction* toolbox = addItem(m, "ToolBox1", "&ToolBox", QString(), "ToolBox|Shows or hides the controls",
-                               "toolbox");
+    QAction* toolbox =
+        addItem(m, "ToolBox1", "&ToolBox", QString(), "ToolBox|Shows or hides the controls", "toolbox");
     toolbox->setCheckable(true);
-    QAction* messages = addItem(m, "Messages1", "&Messages", QString(),
-                                "Messages|Shows or hides the messages", "messages");
+    QAction* messages =
+        addItem(m, "Messages1", "&Messages", QString(), "Messages|Shows or hides the messages", "messages");
     messages->setCheckable(true);
-    connect(addItem(m, "EditedForm1", "E&dited Form", "F12", "Edited Form|Shows the form being designed",
-                    "form"),
-            &QAction::triggered, this, &TMainForm::ShowEditedForm);
+    connect(
+        addItem(m, "EditedForm1", "E&dited Form", "F12", "Edited Form|Shows the form being designed", "form"),
+        &QAction::triggered, this, &TMainForm::ShowEditedForm);
     m->addSeparator();
 
     QMenu* bars = addSubmenu(m, "Toolbars1", "Toolbars", "Toolbars|Show/Hide Toolbars");
@@ -247,8 +248,8 @@ void TMainForm::buildRunMenu()
     connect(addItem(m, "TBXItem39", "&Compile", "Ctrl+F9", "Compile|Checks the script", "compile"),
             &QAction::triggered, this, &TMainForm::CompileCommand);
     pending(addItem(m, "TBXItem41", "&Run", "F9", "Run|Runs the project", "run"));
-    pending(addItem(m, "TBXItem42", "&Stop Running", "Ctrl+F2", "Stop Running|Ends the running project",
-                    "stop"));
+    pending(
+        addItem(m, "TBXItem42", "&Stop Running", "Ctrl+F2", "Stop Running|Ends the running project", "stop"));
     m->addSeparator();
     pending(addItem(m, "TBXItem43", "&Evaluate Constant", QString(),
                     "Evaluate Constant|Shows the value of a constant in the running project"));
@@ -335,7 +336,8 @@ void TMainForm::buildHelpMenu()
 
 void TMainForm::buildToolbars()
 {
-    const char* captions[] = {"Main Menu", "File Menu Toolbar", "View Toolbar", "Help Toolbar", "Tools", "Run"};
+    const char* captions[] = {"Main Menu", "File Menu Toolbar", "View Toolbar", "Help Toolbar", "Tools",
+                              "Run"};
     for (int i = 0; i < 6; ++i) {
         auto* bar = new QToolBar(captions[i], this);
         bar->setObjectName(QString("TBXToolbar%1").arg(i + 1));
@@ -391,7 +393,8 @@ QToolBar* TMainForm::toolbar(int number) const
 
 void TMainForm::updateToolbarsMenu()
 {
-    const char* items[] = {"FileMenuToolbar1", "ViewToolbar1", "HelpToolbar1", "ToolsToolbar1", "RunToolbar1"};
+    const char* items[] = {"FileMenuToolbar1", "ViewToolbar1", "HelpToolbar1", "ToolsToolbar1",
+                           "RunToolbar1"};
     for (int i = 0; i < 5; ++i)
         m_actions.value(items[i])->setChecked(m_toolbars[i + 1]->isVisible());
 }

@@ -4,8 +4,6 @@
 //
 // Loading builds the new project completely before the current one is replaced, so a file that
 // cannot be read leaves the editor, the form and the modified flag as they were.
-#include "shell/main_form.h"
-
 #include "editor/code_editor.h"
 #include "platform/path_macros.h"
 #include "platform/settings.h"
@@ -14,6 +12,7 @@
 #include "platform/version.h"
 #include "project/project_file.h"
 #include "shell/design_form_window.h"
+#include "shell/main_form.h"
 #include "shell/messages_panel.h"
 #include "shell/panels.h"
 #include "shell/password_forms.h"
@@ -26,7 +25,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
-
 #include <filesystem>
 
 namespace shell {
@@ -77,7 +75,8 @@ bool TMainForm::AskSaveChanges()
 {
     if (!m_modified)
         return true;
-    switch (m_prompter.ask(lang("SNOTSAVED2"), lang("Snost"), MessageIcon::Warning, BoxButtons::YesNoCancel)) {
+    switch (
+        m_prompter.ask(lang("SNOTSAVED2"), lang("Snost"), MessageIcon::Warning, BoxButtons::YesNoCancel)) {
     case BoxAnswer::Yes:
         SaveProject(m_projectFileName);
         return !m_modified;
@@ -90,7 +89,8 @@ bool TMainForm::AskSaveChanges()
 
 void TMainForm::UpdateCaption()
 {
-    const QString name = m_projectFileName.isEmpty() ? lang("SUNTI") : QFileInfo(m_projectFileName).fileName();
+    const QString name =
+        m_projectFileName.isEmpty() ? lang("SUNTI") : QFileInfo(m_projectFileName).fileName();
     setWindowTitle(m_titleBase + "  [" + name + "]");
 }
 
@@ -197,6 +197,7 @@ void TMainForm::NewProject()
     m_modified = true;
     replaceDesignForm(DesignFormModel::newForm());
     m_designForm->show();
+    m_palette->list()->setCurrentRow(0);
     renewEmbeddedDir();
     m_projectPassword.clear();
 }
@@ -345,7 +346,7 @@ bool TMainForm::LoadProject(const QString& path, bool addToRecent)
         loaded = project::LoadProject(path.toStdString(), options, m_prompter, progress);
         if (loaded)
             form = DesignFormModel::fromFormStream(loaded->formStream);
-    } catch (const std::exception& e) {
+    } catch (const std::exception&) {
         if (loaded)
             fs::remove_all(loaded->embeddedDir);
         loaded.reset();

@@ -4,14 +4,13 @@
 // A layout keeps the values of the stored table; Qt's own arrangement is rebuilt from them: the
 // dock area from CurrentDock, the order of toolbars in an area from DockRow and DockPos, a panel's
 // docked width or height, floating panels with their position and size.
-#include "shell/main_form.h"
-
 #include "editor/code_editor.h"
 #include "platform/path_macros.h"
 #include "platform/registry.h"
 #include "platform/settings.h"
 #include "platform/special_folders.h"
 #include "shell/early_startup.h"
+#include "shell/main_form.h"
 #include "shell/panels.h"
 #include "shell/status_bar.h"
 #include "shell/translate.h"
@@ -27,7 +26,6 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QTreeWidget>
-
 #include <algorithm>
 #include <map>
 
@@ -248,7 +246,7 @@ void TMainForm::restoreLayouts()
         current.width = dock->width();
         current.height = dock->height();
         // Before the first display a panel has no size of its own yet: its built-in size stands in.
-        const QSize builtIn = dock == m_pnlControls     ? QSize(170, 400)
+        const QSize builtIn = dock == m_pnlControls    ? QSize(170, 400)
                               : dock == m_pnlInspector ? QSize(290, 400)
                                                        : QSize(600, 140);
         current.dockedWidth = dock->isVisible() ? dock->width() : builtIn.width();
@@ -268,12 +266,14 @@ void TMainForm::restoreLayouts()
             addDockWidget(area, dock);
         if (l.floating) {
             dock->setFloating(true);
-            dock->setGeometry(l.floatingX, l.floatingY, std::max(80, l.floatingWidth), std::max(60, l.height));
+            dock->setGeometry(l.floatingX, l.floatingY, std::max(80, l.floatingWidth),
+                              std::max(60, l.height));
         } else {
             dock->setFloating(false);
             // Sizes take effect once the window has its layout, at the first display.
             const bool across = area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
-            m_pendingDockSizes.append({dock, across ? std::max(60, l.dockedWidth) : std::max(40, l.dockedHeight),
+            m_pendingDockSizes.append({dock,
+                                       across ? std::max(60, l.dockedWidth) : std::max(40, l.dockedHeight),
                                        across ? Qt::Horizontal : Qt::Vertical});
             if (isVisible())
                 applyDockSizes();
@@ -328,7 +328,8 @@ void TMainForm::saveLayouts()
         l.width = dock->width();
         l.height = dock->height();
         l.dockRow = 0;
-        l.dockPos = (area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea) ? dock->y() : dock->x();
+        l.dockPos =
+            (area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea) ? dock->y() : dock->x();
         l.floating = dock->isFloating();
         l.floatingWidth = dock->width();
         l.dockedWidth = dock->width();
@@ -379,7 +380,8 @@ void TMainForm::writeClosingSettings()
 
         const Qt::WindowStates s = windowState();
         st::position::State.write(s & Qt::WindowMaximized ? 2 : (s & Qt::WindowMinimized ? 1 : 0));
-        const QRect normal = (s & (Qt::WindowMaximized | Qt::WindowMinimized)) ? normalGeometry() : geometry();
+        const QRect normal =
+            (s & (Qt::WindowMaximized | Qt::WindowMinimized)) ? normalGeometry() : geometry();
         st::position::Left.write(normal.x());
         st::position::Top.write(normal.y());
         st::position::Width.write(normal.width());

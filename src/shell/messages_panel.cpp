@@ -14,8 +14,7 @@
 
 namespace shell {
 
-MessagesPanel::MessagesPanel(Prompter& prompter, QWidget* parent)
-    : QWidget(parent), m_prompter(prompter)
+MessagesPanel::MessagesPanel(Prompter& prompter, QWidget* parent) : QWidget(parent), m_prompter(prompter)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

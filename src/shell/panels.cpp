@@ -12,7 +12,6 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace shell {
@@ -20,9 +19,9 @@ namespace {
 
 QString colorSheet(const char* widget, const QColor& color)
 {
-    return QString("%1 { background: %2; color: %3; }").arg(widget, color.name(), readableTextOn(color).name());
+    return QString("%1 { background: %2; color: %3; }")
+        .arg(widget, color.name(), readableTextOn(color).name());
 }
-
 
 } // namespace
 
@@ -110,7 +109,9 @@ void InspectorPanel::showForm(const DesignFormModel* form)
     if (!form)
         return;
     m_flat.push_back(&form->root());
-    const_cast<vcl::Component&>(form->root()).forEachOwned([this](vcl::Component& c) { m_flat.push_back(&c); });
+    const_cast<vcl::Component&>(form->root()).forEachOwned([this](vcl::Component& c) {
+        m_flat.push_back(&c);
+    });
     for (const vcl::Component* c : m_flat)
         m_components->addItem(QString::fromStdString(c->name() + ": " + c->classInfo().name));
     m_components->setCurrentRow(0);

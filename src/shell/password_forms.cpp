@@ -105,9 +105,8 @@ TFormPassword::TFormPassword(QWidget* parent) : QDialog(parent)
     m_show = new QCheckBox(this);
     m_show->setObjectName("CheckBox1");
     layout->addWidget(m_show);
-    connect(m_show, &QCheckBox::toggled, this, [this](bool on) {
-        m_edit->setEchoMode(on ? QLineEdit::Normal : QLineEdit::Password);
-    });
+    connect(m_show, &QCheckBox::toggled, this,
+            [this](bool on) { m_edit->setEchoMode(on ? QLineEdit::Normal : QLineEdit::Password); });
     auto* buttons = new QDialogButtonBox(this);
     m_ok = buttons->addButton(QDialogButtonBox::Ok);
     m_ok->setObjectName("Button1");

@@ -11,7 +11,6 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
-
 #include <functional>
 
 class QDialog;
@@ -26,7 +25,7 @@ enum class BoxAnswer { Ok, Yes, No, Cancel };
 
 struct FileDialogRequest {
     QString title;
-    QString filter;       // Qt filter text: "Lumeni Zarerud (*.lmb);;*.*"
+    QString filter; // Qt filter text: "Lumeni Zarerud (*.lmb);;*.*"
     QString defaultSuffix;
     bool overwritePrompt = false;
 };
@@ -68,8 +67,7 @@ public:
     explicit DesktopPrompter(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
 
-    BoxAnswer ask(const QString& text, const QString& caption, MessageIcon icon,
-                  BoxButtons buttons) override;
+    BoxAnswer ask(const QString& text, const QString& caption, MessageIcon icon, BoxButtons buttons) override;
     QString openFileName(const FileDialogRequest& request) override;
     QString saveFileName(const FileDialogRequest& request) override;
     int execDialog(QDialog& dialog) override;

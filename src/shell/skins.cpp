@@ -5,8 +5,8 @@ namespace shell {
 
 QStringList skinNames()
 {
-    return {"OfficeXP", "Office2003", "Office11Adaptive", "OfficeC", "Stripes", "Nexos", "Nexos2",
-            "Nexos3",   "Sentimo",    "Tristan",          "Tristan2", "Eos",    "EMoney", "Athen"};
+    return {"OfficeXP", "Office2003", "Office11Adaptive", "OfficeC",  "Stripes", "Nexos",  "Nexos2",
+            "Nexos3",   "Sentimo",    "Tristan",          "Tristan2", "Eos",     "EMoney", "Athen"};
 }
 
 int findSkin(const QString& name)
@@ -74,8 +74,8 @@ QString skinStyleSheet(const SkinColors& colors)
     const QString dText = readableTextOn(colors.dock).name();
     const QString p = colors.toolWindow.name();
     const QString pText = readableTextOn(colors.toolWindow).name();
-    const QString dHover = (colors.dock.lightness() < 128 ? colors.dock.lighter(140)
-                                                          : colors.dock.darker(112)).name();
+    const QString dHover =
+        (colors.dock.lightness() < 128 ? colors.dock.lighter(140) : colors.dock.darker(112)).name();
     return QString("QMainWindow { background: %1; }"
                    "QToolBar { background: %1; border: none; spacing: 2px; }"
                    "QToolBar QToolButton { color: %2; }"

@@ -10,12 +10,11 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QHelpEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QTextDocument>
-#include <QToolTip>
-#include <QPointer>
 #include <QThread>
-
+#include <QToolTip>
 #include <cstdio>
 
 namespace shell {
@@ -133,7 +132,8 @@ void installInstanceHandler(platform::SingleInstance& instance, TMainForm& windo
     });
 }
 
-StudioApplication::StudioApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+StudioApplication::StudioApplication(int& argc, char** argv) : QApplication(argc, argv)
+{}
 
 bool StudioApplication::notify(QObject* receiver, QEvent* event)
 {

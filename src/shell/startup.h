@@ -8,7 +8,6 @@
 #include "shell/prompter.h"
 
 #include <QApplication>
-
 #include <functional>
 #include <memory>
 
@@ -18,10 +17,10 @@ class TMainForm;
 
 struct StartupOptions {
     bool splash = true;
-    int stepDelayMs = 50;   // after each progress step
+    int stepDelayMs = 50;    // after each progress step
     int splashPauseMs = 500; // before the progress appears
-    QString languageFile;   // the language found before any window existed
-    QString firstArgument;  // opened after the first display when it names a file
+    QString languageFile;    // the language found before any window existed
+    QString firstArgument;   // opened after the first display when it names a file
     // Told of every splash step with the bar's text (start-up tests, diagnostics).
     std::function<void(int percent, const QString& text)> splashStep;
 };

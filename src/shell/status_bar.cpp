@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QResizeEvent>
-
 #include <algorithm>
 
 namespace shell {

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QStatusBar>
-
 #include <array>
 
 class QLabel;

@@ -5,7 +5,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cmath>
 #include <functional>
 
@@ -169,20 +168,23 @@ const QHash<QString, Painter>& painters()
 {
     static const QHash<QString, Painter> table = {
         {"new", [](QPainter& p) { page(p); }},
-        {"template", [](QPainter& p) {
+        {"template",
+         [](QPainter& p) {
              page(p);
              p.fillRect(QRectF(5, 7, 6, 2), kBlue);
              p.fillRect(QRectF(5, 10, 6, 2), kGreen);
          }},
         {"open", [](QPainter& p) { folder(p); }},
         {"save", [](QPainter& p) { disk(p); }},
-        {"saveas", [](QPainter& p) {
+        {"saveas",
+         [](QPainter& p) {
              disk(p);
              p.setPen(QPen(kYellow.darker(120), 1));
              p.setBrush(kYellow);
              p.drawEllipse(QRectF(9.5, 9.5, 6, 6));
          }},
-        {"print", [](QPainter& p) {
+        {"print",
+         [](QPainter& p) {
              p.setPen(QPen(kInk, 1));
              p.setBrush(kPaper);
              p.drawRect(QRectF(4.5, 1.5, 7, 5));
@@ -191,21 +193,24 @@ const QHash<QString, Painter>& painters()
              p.setBrush(kPaper);
              p.drawRect(QRectF(4.5, 10.5, 7, 4));
          }},
-        {"export", [](QPainter& p) {
+        {"export",
+         [](QPainter& p) {
              page(p);
              p.setPen(QPen(kGreen, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
              p.drawLine(QPointF(5, 10), QPointF(11, 10));
              p.drawLine(QPointF(8.5, 7.5), QPointF(11, 10));
              p.drawLine(QPointF(8.5, 12.5), QPointF(11, 10));
          }},
-        {"mail", [](QPainter& p) {
+        {"mail",
+         [](QPainter& p) {
              p.setPen(QPen(kInk, 1));
              p.setBrush(kPaper);
              p.drawRect(QRectF(1.5, 3.5, 13, 9));
              p.drawLine(QPointF(1.5, 3.5), QPointF(8, 9));
              p.drawLine(QPointF(14.5, 3.5), QPointF(8, 9));
          }},
-        {"inspector", [](QPainter& p) {
+        {"inspector",
+         [](QPainter& p) {
              p.setPen(QPen(kInk, 1));
              p.setBrush(kPaper);
              p.drawRect(QRectF(2.5, 1.5, 11, 13));
@@ -213,7 +218,8 @@ const QHash<QString, Painter>& painters()
              lines(p, 3, 13, {4.5, 7.5, 10.5});
              p.fillRect(QRectF(3, 5, 4, 2), kBlue);
          }},
-        {"toolbox", [](QPainter& p) {
+        {"toolbox",
+         [](QPainter& p) {
              p.setPen(QPen(kInk, 1));
              p.setBrush(QColor(0xd6, 0x4b, 0x3a));
              p.drawRect(QRectF(1.5, 5.5, 13, 8));
@@ -221,7 +227,8 @@ const QHash<QString, Painter>& painters()
              p.drawRect(QRectF(5.5, 3.5, 5, 2));
              p.fillRect(QRectF(2, 8, 12, 1), kInk);
          }},
-        {"messages", [](QPainter& p) {
+        {"messages",
+         [](QPainter& p) {
              p.setPen(QPen(kInk, 1));
              p.setBrush(kPaper);
              p.drawRect(QRectF(1.5, 2.5, 13, 11));
@@ -230,19 +237,22 @@ const QHash<QString, Painter>& painters()
              p.fillRect(QRectF(3, 10, 2, 2), kRed);
              lines(p, 6, 13, {5, 8, 11});
          }},
-        {"form", [](QPainter& p) {
+        {"form",
+         [](QPainter& p) {
              window(p, kBlue);
              p.setPen(QPen(kInk, 1));
              p.setBrush(QColor(0xe4, 0xe7, 0xeb));
              p.drawRect(QRectF(8.5, 9.5, 4, 2.5));
              lines(p, 3.5, 8, {8.5});
          }},
-        {"settings", [](QPainter& p) {
+        {"settings",
+         [](QPainter& p) {
              window(p, kGreen);
              gear(p, QPointF(9.5, 9.5), 4, QColor(0x8a, 0x93, 0xa0));
          }},
         {"help", [](QPainter& p) { circleMark(p, kBlue, "?"); }},
-        {"tip", [](QPainter& p) {
+        {"tip",
+         [](QPainter& p) {
              p.setPen(QPen(QColor(0x9a, 0x70, 0x00), 1));
              p.setBrush(kYellow);
              p.drawEllipse(QRectF(3.5, 1.5, 9, 9));
@@ -250,17 +260,20 @@ const QHash<QString, Painter>& painters()
              p.drawRect(QRectF(5.5, 10.5, 5, 3.5));
          }},
         {"about", [](QPainter& p) { circleMark(p, kBlue, "i"); }},
-        {"compile", [](QPainter& p) {
+        {"compile",
+         [](QPainter& p) {
              page(p);
              check(p, kGreen);
          }},
         {"run", [](QPainter& p) { play(p, kGreen); }},
-        {"stop", [](QPainter& p) {
+        {"stop",
+         [](QPainter& p) {
              p.setPen(QPen(kRed.darker(140), 1));
              p.setBrush(kRed);
              p.drawRoundedRect(QRectF(3, 3, 10, 10), 1.5, 1.5);
          }},
-        {"cut", [](QPainter& p) {
+        {"cut",
+         [](QPainter& p) {
              p.setPen(QPen(kInk, 1.2));
              p.setBrush(Qt::NoBrush);
              p.drawEllipse(QRectF(2.5, 10, 4, 4));
@@ -268,14 +281,16 @@ const QHash<QString, Painter>& painters()
              p.drawLine(QPointF(5.5, 10.5), QPointF(11, 2));
              p.drawLine(QPointF(10.5, 10.5), QPointF(5, 2));
          }},
-        {"copy", [](QPainter& p) {
+        {"copy",
+         [](QPainter& p) {
              p.setPen(QPen(kInk, 1));
              p.setBrush(kPaper);
              p.drawRect(QRectF(1.5, 1.5, 8, 10));
              p.drawRect(QRectF(6.5, 4.5, 8, 10));
              lines(p, 8, 13, {7.5, 9.5, 11.5});
          }},
-        {"paste", [](QPainter& p) {
+        {"paste",
+         [](QPainter& p) {
              p.setPen(QPen(kInk, 1));
              p.setBrush(QColor(0xc9, 0x9a, 0x5b));
              p.drawRect(QRectF(2.5, 2.5, 9, 12));
@@ -283,7 +298,8 @@ const QHash<QString, Painter>& painters()
              p.drawRect(QRectF(6.5, 6.5, 8, 8));
              p.fillRect(QRectF(5, 1.5, 4, 2), kInk);
          }},
-        {"undo", [](QPainter& p) {
+        {"undo",
+         [](QPainter& p) {
              p.setPen(QPen(kBlue, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
              p.setBrush(Qt::NoBrush);
              QPainterPath path;
@@ -293,7 +309,8 @@ const QHash<QString, Painter>& painters()
              p.drawLine(QPointF(4, 6), QPointF(4, 2.5));
              p.drawLine(QPointF(4, 6), QPointF(7.5, 6.5));
          }},
-        {"redo", [](QPainter& p) {
+        {"redo",
+         [](QPainter& p) {
              p.setPen(QPen(kBlue, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
              p.setBrush(Qt::NoBrush);
              QPainterPath path;
@@ -303,14 +320,16 @@ const QHash<QString, Painter>& painters()
              p.drawLine(QPointF(12, 6), QPointF(12, 2.5));
              p.drawLine(QPointF(12, 6), QPointF(8.5, 6.5));
          }},
-        {"find", [](QPainter& p) {
+        {"find",
+         [](QPainter& p) {
              p.setPen(QPen(kInk, 1.5));
              p.setBrush(QColor(0xdd, 0xea, 0xf8));
              p.drawEllipse(QRectF(2, 2, 8, 8));
              p.setPen(QPen(kInk, 2.5, Qt::SolidLine, Qt::RoundCap));
              p.drawLine(QPointF(9.5, 9.5), QPointF(13.5, 13.5));
          }},
-        {"password", [](QPainter& p) {
+        {"password",
+         [](QPainter& p) {
              p.setPen(QPen(QColor(0x9a, 0x70, 0x00), 1.5));
              p.setBrush(Qt::NoBrush);
              p.drawRoundedRect(QRectF(4.5, 1.5, 7, 8), 3, 3);
@@ -319,7 +338,8 @@ const QHash<QString, Painter>& painters()
              p.drawRect(QRectF(2.5, 6.5, 11, 8));
              p.fillRect(QRectF(7.5, 9, 1, 3), kInk);
          }},
-        {"embedded", [](QPainter& p) {
+        {"embedded",
+         [](QPainter& p) {
              p.setPen(QPen(kInk, 1));
              p.setBrush(QColor(0xc7, 0x9a, 0x5a));
              p.drawRect(QRectF(1.5, 5.5, 13, 9));
@@ -328,7 +348,8 @@ const QHash<QString, Painter>& painters()
              p.fillRect(QRectF(6, 7.5, 4, 2), kPaper);
          }},
         {"tools", [](QPainter& p) { gear(p, QPointF(8, 8), 6.5, QColor(0x8a, 0x93, 0xa0)); }},
-        {"exe", [](QPainter& p) {
+        {"exe",
+         [](QPainter& p) {
              window(p, QColor(0x6b, 0x4f, 0xa8));
              p.setPen(QPen(kGreen, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
              p.drawLine(QPointF(5, 10), QPointF(11, 10));

@@ -14,7 +14,6 @@
 #include <QMenu>
 #include <QTabWidget>
 #include <QWidget>
-
 #include <functional>
 #include <optional>
 
@@ -52,38 +51,50 @@ struct Texts {
 std::optional<Texts> textsOf(QObject* o)
 {
     if (auto* menu = qobject_cast<QMenu*>(o))
-        return Texts{[menu] { return menu->title(); }, [menu](const QString& t) { menu->setTitle(t); },
-                     menu->menuAction(), {}};
+        return Texts{[menu] { return menu->title(); },
+                     [menu](const QString& t) { menu->setTitle(t); },
+                     menu->menuAction(),
+                     {}};
     if (auto* action = qobject_cast<QAction*>(o)) {
         if (action->isSeparator() || action->menu())
             return std::nullopt;
-        return Texts{[action] { return action->text(); }, [action](const QString& t) { action->setText(t); },
-                     action, {}};
+        return Texts{[action] { return action->text(); },
+                     [action](const QString& t) { action->setText(t); },
+                     action,
+                     {}};
     }
     if (auto* button = qobject_cast<QAbstractButton*>(o))
-        return Texts{[button] { return button->text(); }, [button](const QString& t) { button->setText(t); },
-                     button, {}};
+        return Texts{[button] { return button->text(); },
+                     [button](const QString& t) { button->setText(t); },
+                     button,
+                     {}};
     if (auto* label = qobject_cast<QLabel*>(o)) {
         return Texts{[label] { return label->pixmap().isNull() ? label->text() : QString(); },
                      [label](const QString& t) {
                          if (label->pixmap().isNull())
                              label->setText(t);
                      },
-                     label, {}};
+                     label,
+                     {}};
     }
     if (auto* box = qobject_cast<QGroupBox*>(o))
         return Texts{[box] { return box->title(); }, [box](const QString& t) { box->setTitle(t); }, box, {}};
     if (auto* dock = qobject_cast<QDockWidget*>(o))
         return Texts{[dock] { return dock->windowTitle(); },
-                     [dock](const QString& t) { dock->setWindowTitle(t); }, dock, {}};
+                     [dock](const QString& t) { dock->setWindowTitle(t); },
+                     dock,
+                     {}};
     if (auto* title = qobject_cast<DialogTitle*>(o))
-        return Texts{[title] { return title->title(); }, [title](const QString& t) { title->setTitle(t); },
-                     nullptr, {}};
+        return Texts{[title] { return title->title(); },
+                     [title](const QString& t) { title->setTitle(t); },
+                     nullptr,
+                     {}};
     if (auto* w = qobject_cast<QWidget*>(o)) {
         if (QTabWidget* tabs = tabOwner(w)) {
-            return Texts{[tabs, w] { return tabs->tabText(tabs->indexOf(w)); },
-                         [tabs, w](const QString& t) { tabs->setTabText(tabs->indexOf(w), t); }, w,
-                         [tabs, w](const QString& hint) { tabs->setTabToolTip(tabs->indexOf(w), shortHint(hint)); }};
+            return Texts{
+                [tabs, w] { return tabs->tabText(tabs->indexOf(w)); },
+                [tabs, w](const QString& t) { tabs->setTabText(tabs->indexOf(w), t); }, w,
+                [tabs, w](const QString& hint) { tabs->setTabToolTip(tabs->indexOf(w), shortHint(hint)); }};
         }
     }
     return std::nullopt;

@@ -9,7 +9,6 @@
 
 #include <QObject>
 #include <QString>
-
 #include <utility>
 #include <vector>
 
@@ -25,8 +24,7 @@ namespace shell {
 class DialogTitle : public QObject {
     Q_OBJECT
 public:
-    DialogTitle(const QString& name, const QString& title, QObject* parent)
-        : QObject(parent), m_title(title)
+    DialogTitle(const QString& name, const QString& title, QObject* parent) : QObject(parent), m_title(title)
     {
         setObjectName(name);
     }

@@ -48,7 +48,9 @@ void TestEditorOptions::savedOptionsReadBackAndApply()
 void TestEditorOptions::damagedOrMissingFileGivesTheBuiltInOptions()
 {
     lmbtest::TempHome home;
-    for (const char* bytes : {"object X: TForm\r\nend\r\n", "garbage", "object SynEditOptions: TSynEditorOptionsContainer\r\n  TabWidth = 'x'\r\nend\r\n"}) {
+    for (const char* bytes :
+         {"object X: TForm\r\nend\r\n", "garbage",
+          "object SynEditOptions: TSynEditorOptionsContainer\r\n  TabWidth = 'x'\r\nend\r\n"}) {
         const auto file = home.writeFile("Editor.opt", bytes);
         EditorOptions o = EditorOptions::load(file);
         QCOMPARE(o.container().integer("TabWidth"), 8);
@@ -65,7 +67,8 @@ void TestEditorOptions::unwritableInstallFolderUsesThePerUserFolder()
     std::filesystem::create_directories(install);
     QCOMPARE(editor::editorOptionsWritePath(install), install / "Editor.opt");
     QCOMPARE(editor::editorOptionsReadPath(install), install / "Editor.opt");
-    std::filesystem::permissions(install, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(install,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     if (::access(install.c_str(), W_OK) == 0)
         QSKIP("running with rights that write everywhere");
     const auto user = home.root() / "share" / "Lumeni Zarerud" / "Editor.opt";

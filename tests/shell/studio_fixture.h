@@ -14,7 +14,6 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QTest>
-
 #include <functional>
 #include <memory>
 
@@ -23,8 +22,8 @@ namespace lmbtest {
 // The offscreen platform's notes about window operations it does not have are no test output.
 inline void quietPlatformNotes()
 {
-    static QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    static QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
             if (type == QtWarningMsg && text.startsWith("This plugin does not support"))
                 return;
             if (previous)
@@ -148,7 +147,10 @@ struct Studio {
         platform::setCurrentLanguageFile({});
     }
     // The file name in the home folder.
-    QString path(const QString& name) const { return QString::fromStdString((home.root() / name.toStdString()).string()); }
+    QString path(const QString& name) const
+    {
+        return QString::fromStdString((home.root() / name.toStdString()).string());
+    }
 };
 
 inline std::string lang(const char* key)

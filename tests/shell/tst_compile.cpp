@@ -1,11 +1,10 @@
 // Compile from the main window: the Messages rows with their icons and hidden positions, the first
 // error's caret, mark and box, View Source, the caption and the read-only script while it runs,
 // saving and clearing the messages, and a save refused by a failed compile.
-#include "studio_fixture.h"
-
 #include "editor/code_editor.h"
 #include "shell/messages_panel.h"
 #include "shell/status_bar.h"
+#include "studio_fixture.h"
 
 #include <QAction>
 #include <QFile>

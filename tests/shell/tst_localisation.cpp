@@ -1,12 +1,11 @@
 // Languages in the windows: the Language menu switches every window at once, TranslateForm's rules
 // for missing and empty keys, the language warning for an older file, and the shipped translation.
-#include "studio_fixture.h"
-
 #include "platform/settings.h"
 #include "shell/lang_warn.h"
 #include "shell/project_settings_form.h"
 #include "shell/status_bar.h"
 #include "shell/translate.h"
+#include "studio_fixture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -92,14 +91,14 @@ void TestLocalisation::missingAndEmptyKeysKeepTheCurrentText()
 {
     Studio s;
     shell::TMainForm& m = *s.main;
-    const auto file = s.home.writeFile("language/Test.lng",
-                                       "[General]\r\nName=Test\r\nVersion=2.0\r\n"
-                                       "[Custom_Messages]\r\nSFORHELPPRESSF1=Line one%nline two\r\n"
-                                       "[mainform]\r\nfile1=Datei\r\nOpen1=\r\nSave1.HINT=Sichern|Sichert%nalles\r\n");
+    const auto file = s.home.writeFile(
+        "language/Test.lng", "[General]\r\nName=Test\r\nVersion=2.0\r\n"
+                             "[Custom_Messages]\r\nSFORHELPPRESSF1=Line one%nline two\r\n"
+                             "[mainform]\r\nfile1=Datei\r\nOpen1=\r\nSave1.HINT=Sichern|Sichert%nalles\r\n");
     m.LoadLanguage(QString::fromStdString(file.string()));
     QCOMPARE(m.menu("File1")->title(), QString("Datei"));          // section and keys in any case
     QCOMPARE(m.action("Open1")->text(), QString("&Open"));         // empty value: kept
-    QCOMPARE(m.action("SaveAs1")->text(), QString("Save &As..."));  // missing key: kept
+    QCOMPARE(m.action("SaveAs1")->text(), QString("Save &As...")); // missing key: kept
     QCOMPARE(m.action("Save1")->toolTip(), QString("Sichern"));
     // Window sections are not messages: %n stays as it is there, and becomes a line break in messages.
     QCOMPARE(m.action("Save1")->statusTip(), QString("Sichert%nalles"));
@@ -129,7 +128,8 @@ void TestLocalisation::olderLanguageFileShowsTheWarning()
     m.LoadLanguage(path);
     QCOMPARE(s.prompter.dialogNames, QStringList{"LangWarn"});
     QVERIFY(text.startsWith("Oldish\n\n"));
-    QVERIFY2(text.contains(path + "\" (1.9) is older than the version of Lumeni Zarerud (2.0)"), qPrintable(text));
+    QVERIFY2(text.contains(path + "\" (1.9) is older than the version of Lumeni Zarerud (2.0)"),
+             qPrintable(text));
     QCOMPARE(author, QString("A. Translator"));
     QVERIFY(m.langWarn()->emailLabel()->text().contains("mailto:a@example.org"));
 

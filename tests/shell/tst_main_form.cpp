@@ -1,8 +1,6 @@
 // The main window as a user drives it: start-up with a fresh profile, closing, saving and opening
 // projects with their messages, the re-open list, the guards of a test run, dropped files, the
 // Project Settings and password dialogs, and a path handed over by a second start.
-#include "studio_fixture.h"
-
 #include "editor/code_editor.h"
 #include "platform/settings.h"
 #include "platform/single_instance.h"
@@ -12,6 +10,7 @@
 #include "shell/small_forms.h"
 #include "shell/startup.h"
 #include "shell/status_bar.h"
+#include "studio_fixture.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,13 +1,12 @@
 // The studio's start-up in its order: the splash with its progress values and texts, the windows,
 // the language named by the settings, the stored position, the first display with a new project or
 // the project of the command line; and an exception escaping an event handler shown as a box.
-#include "studio_fixture.h"
-
 #include "editor/code_editor.h"
 #include "platform/errors.h"
 #include "platform/settings.h"
 #include "shell/splash_form.h"
 #include "shell/startup.h"
+#include "studio_fixture.h"
 
 #include <QMenu>
 #include <QTimer>

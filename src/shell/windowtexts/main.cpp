@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QDialog>
-
 #include <cstdio>
 #include <filesystem>
 
