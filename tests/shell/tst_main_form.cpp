@@ -109,6 +109,7 @@ private slots:
     void layoutsAndPositionSurviveARestart();
     void toolsMenuFromTheSettings();
     void helpOpensPagesOfTheDocumentation();
+    void editMenuFollowsTheEditor();
 };
 
 void TestMainForm::startsWithAFreshProfile()
@@ -615,6 +616,42 @@ void TestMainForm::helpOpensPagesOfTheDocumentation()
     // An unknown word opens the keyword index.
     QVERIFY(m.help().keywordUrl("Zzz").toLocalFile().endsWith("keywords.html"));
     QVERIFY(m.help().keywordUrl("showmes").toLocalFile().endsWith("topic319.html"));
+}
+
+void TestMainForm::editMenuFollowsTheEditor()
+{
+    Studio s;
+    shell::TMainForm& m = *s.main;
+    editor::CodeEditor& e = *m.codeEditor();
+    e.setLines({"begin"});
+    emit m.menu("Edit1")->aboutToShow();
+    QVERIFY(!m.action("Undo1")->isEnabled());
+    QVERIFY(!m.action("Copy1")->isEnabled());
+    QVERIFY(!m.action("Find1")->isEnabled()); // a command of a later part
+
+    e.setFocus();
+    e.setCaret(1, 6);
+    QTest::keyClicks(&e, " end");
+    QCOMPARE(e.lines(), QStringList{"begin end"});
+    QTRY_COMPARE(m.studioStatusBar()->panelText(3), QString("Col : 10"));
+    QVERIFY(m.action("Undo1")->isEnabled());
+    m.action("SelectAll1")->trigger();
+    QVERIFY(m.action("Cut1")->isEnabled() && m.action("Copy1")->isEnabled());
+    m.action("Undo1")->trigger();
+    QCOMPARE(e.lines(), QStringList{"begin"});
+    QVERIFY(m.action("Redo1")->isEnabled());
+    m.action("Redo1")->trigger();
+    QCOMPARE(e.lines(), QStringList{"begin end"});
+
+    // While the script is read-only nothing in the menu changes it.
+    m.action("SelectAll1")->trigger();
+    m.setTestRunActive(true);
+    emit m.menu("Edit1")->aboutToShow();
+    QVERIFY(!m.action("Undo1")->isEnabled());
+    QVERIFY(!m.action("Cut1")->isEnabled());
+    QVERIFY(!m.action("Paste1")->isEnabled());
+    QVERIFY(m.action("Copy1")->isEnabled());
+    m.setTestRunActive(false);
 }
 
 QTEST_MAIN(TestMainForm)
