@@ -116,6 +116,8 @@ void TMainForm::readCreationSettings()
 
     QTreeWidget* props = m_inspector->properties();
     props->header()->resizeSection(0, st::general::Inspector1Splitter.read(props->header()->sectionSize(0)));
+    QTreeWidget* events = m_inspector->events();
+    events->header()->resizeSection(0, st::general::Inspector2Splitter.read(events->header()->sectionSize(0)));
 
     try {
         restoreLayouts();
@@ -370,6 +372,7 @@ void TMainForm::writeClosingSettings()
     try {
         st::general::Skin.write(qstd(m_skin));
         st::general::Inspector1Splitter.write(m_inspector->properties()->header()->sectionSize(0));
+        st::general::Inspector2Splitter.write(m_inspector->events()->header()->sectionSize(0));
         saveLayouts();
         // A failure to write the editor options is ignored, as for every setting here.
         m_editorOptions.save(editor::editorOptionsWritePath(platform::sourceDir()));

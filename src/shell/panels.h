@@ -42,6 +42,7 @@ public:
     bool hasFocusedRow() const;
     QString focusedRowName() const;
     QTreeWidget* properties() const { return m_properties; }
+    QTreeWidget* events() const { return m_events; }
 
 private:
     void showControl(int index);
