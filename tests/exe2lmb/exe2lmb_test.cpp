@@ -1,46 +1,21 @@
 // Runs the EXE2LMB program of this build and checks its console text and exit status.
 #include "export/single_executable.h"
+#include "support/run_program.h"
 #include "support/temp_home.h"
 
 #include <cstring>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-};
+using ToolRun = lmbtest::ProgramRun;
 
 ToolRun exe2lmb(const lmbtest::TempHome& home, const std::vector<std::string>& args)
 {
-    const fs::path program = lmbtest::distDir() / "EXE2LMB";
-    const fs::path capture = home.root() / "stdout.txt";
-    std::vector<std::string> argv{program.string()};
-    argv.insert(argv.end(), args.begin(), args.end());
-    std::vector<char*> cargv;
-    for (auto& a : argv)
-        cargv.push_back(a.data());
-    cargv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, capture.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid = 0;
-    ToolRun r;
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, cargv.data(), environ) == 0) {
-        int st = 0;
-        waitpid(pid, &st, 0);
-        r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    r.out = lmbtest::readFile(capture);
-    return r;
+    return lmbtest::runProgram(lmbtest::distDir() / "EXE2LMB", args, home.root());
 }
 
 const std::string kBanner = "EXE2LMB Console Version 1.0\n"

@@ -162,9 +162,9 @@ TEST(InterfaceCompile, HandlersFromTheTemplatesBind)
 
 // The form's OnHelp has the support library's THelpEvent, whose "Command: Word" names the built-in
 // Word; the support library then declares WORD as an alias of integer, so the handler written from the
-// template ("Command: Word") has an Integer parameter and its binding is a type mismatch. It needs the
-// engine to accept a handler whose parameter is of an integer type of another size.
-TEST(InterfaceCompile, DISABLED_HelpHandlerFromTheTemplateBinds)
+// template ("Command: Word") has an Integer parameter. The binding holds because the engine accepts a
+// handler whose parameter is an integer type of another size.
+TEST(InterfaceCompile, HelpHandlerFromTheTemplateBinds)
 {
     const auto out =
         compileScript("function Form1OnHelp(Command: Word; Data: Longint; var CallHelp: Boolean): Boolean;"

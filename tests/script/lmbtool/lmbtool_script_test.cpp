@@ -5,44 +5,19 @@
 #include "vcl/component.h"
 #include "vcl/form_stream.h"
 
-#include <fcntl.h>
+#include "support/run_program.h"
+
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    std::string out, err;
-};
+using ToolRun = lmbtest::ProgramRun;
 
-ToolRun runTool(const lmbtest::TempHome& home, std::vector<std::string> args)
+ToolRun runTool(const lmbtest::TempHome& home, const std::vector<std::string>& args)
 {
-    const fs::path program = lmbtest::distDir() / "lmbtool";
-    args.insert(args.begin(), program.string());
-    std::vector<char*> argv;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    const fs::path out = home.root() / "out.txt", err = home.root() / "err.txt";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    ToolRun r;
-    pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
-        int st = 0;
-        waitpid(pid, &st, 0);
-        r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    r.out = lmbtest::readFile(out);
-    r.err = lmbtest::readFile(err);
-    return r;
+    return lmbtest::runProgram(lmbtest::distDir() / "lmbtool", args, home.root());
 }
 
 // Form1 holding components of the given classes, named after their class (TButton -> Button1).
