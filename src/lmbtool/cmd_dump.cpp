@@ -121,4 +121,4 @@ int dump(const std::vector<std::string>& args)
 } // namespace
 } // namespace lmbtool
 
-LMBTOOL_COMMAND("dump", "FILE.lmb: print the project file as one JSON object", lmbtool::dump);
+LMBTOOL_COMMAND("dump", "FILE.lmb  print the project file as one JSON object", lmbtool::dump);

@@ -174,5 +174,5 @@ int pack(const std::vector<std::string>& args)
 } // namespace
 } // namespace lmbtool
 
-LMBTOOL_COMMAND("pack", "DIR FILE.lmb [--level none|fast|default|max]: build a project file from a folder",
+LMBTOOL_COMMAND("pack", "DIR FILE.lmb [--level none|fast|default|max]  build a project file from a folder",
                 lmbtool::pack);

@@ -91,5 +91,5 @@ int unpack(const std::vector<std::string>& args)
 } // namespace
 } // namespace lmbtool
 
-LMBTOOL_COMMAND("unpack", "FILE.lmb DIR: write form.dfm, script.pas, project.json and embedded/ into DIR",
+LMBTOOL_COMMAND("unpack", "FILE.lmb DIR  write form.dfm, script.pas, project.json and embedded/ into DIR",
                 lmbtool::unpack);
