@@ -130,11 +130,11 @@ std::string formatMessage(std::string_view pattern, std::initializer_list<std::s
             out.push_back(c);
             continue;
         }
-        const char spec = pattern[i + 1];
-        if (spec == '%') {
+        const char conversion = pattern[i + 1];
+        if (conversion == '%') {
             out.push_back('%');
             ++i;
-        } else if ((spec == 's' || spec == 'd' || spec == 'u') && next != args.end()) {
+        } else if ((conversion == 's' || conversion == 'd' || conversion == 'u') && next != args.end()) {
             out.append(*next++);
             ++i;
         } else {
