@@ -189,7 +189,7 @@ void Component::setName(std::string_view newName)
         if (const PropInfo* p = classInfo().findProperty(classInfo().nameProperty)) {
             if (p->classRole() == ClassRole::Strings && p->type->kind == TypeKind::Class) {
                 const auto lines = strings(p->name);
-                if (lines.size() == 1 && lines[0] == old)
+                if ((lines.empty() && old.empty()) || (lines.size() == 1 && lines[0] == old))
                     setStrings(p->name, {m_name});
             } else if (p->type->kind == TypeKind::String && text(p->name) == old) {
                 setText(p->name, m_name);
