@@ -3,7 +3,7 @@
 
 #include "editor/code_editor.h"
 #include "platform/atomic_file.h"
-#include "platform/special_folders.h"
+#include "platform/system_folders.h"
 #include "vcl/class_registry.h"
 #include "vcl/component.h"
 #include "vcl/form_stream.h"

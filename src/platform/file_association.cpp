@@ -4,7 +4,7 @@
 #include "platform/atomic_file.h"
 #include "platform/lang.h"
 #include "platform/process.h"
-#include "platform/special_folders.h"
+#include "platform/system_folders.h"
 
 namespace fs = std::filesystem;
 

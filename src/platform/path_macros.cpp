@@ -2,7 +2,7 @@
 // text without "%" costs one scan and the folder lookups run only for the macros in use.
 #include "platform/path_macros.h"
 
-#include "platform/special_folders.h"
+#include "platform/system_folders.h"
 
 #include <mutex>
 

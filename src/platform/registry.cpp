@@ -2,7 +2,7 @@
 #include "platform/registry.h"
 
 #include "platform/atomic_file.h"
-#include "platform/special_folders.h"
+#include "platform/system_folders.h"
 #include "platform/text_encoding.h"
 
 #include <fcntl.h>

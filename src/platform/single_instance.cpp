@@ -1,7 +1,7 @@
 // Lock file plus Unix-domain socket; see single_instance.h.
 #include "platform/single_instance.h"
 
-#include "platform/special_folders.h"
+#include "platform/system_folders.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -3,7 +3,7 @@
 
 #include "platform/errors.h"
 #include "platform/path_macros.h"
-#include "platform/special_folders.h"
+#include "platform/system_folders.h"
 #include "platform/unique_name.h"
 
 #include <unistd.h>

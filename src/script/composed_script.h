@@ -6,7 +6,7 @@
 
 #include "pascal/source_map.h"
 #include "script/event_handlers.h"
-#include "script/inspector_filters.h"
+#include "script/property_filters.h"
 
 #include <filesystem>
 #include <string>

@@ -8,7 +8,7 @@
 #pragma once
 
 #include "script/event_handlers.h"
-#include "script/inspector_filters.h"
+#include "script/property_filters.h"
 
 #include <functional>
 #include <string>

@@ -5,7 +5,7 @@
 #include "platform/lang.h"
 #include "platform/languages.h"
 #include "platform/path_macros.h"
-#include "platform/special_folders.h"
+#include "platform/system_folders.h"
 #include "platform/temp_files.h"
 #include "platform/version.h"
 

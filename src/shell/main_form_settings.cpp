@@ -8,7 +8,7 @@
 #include "platform/path_macros.h"
 #include "platform/registry.h"
 #include "platform/settings.h"
-#include "platform/special_folders.h"
+#include "platform/system_folders.h"
 #include "shell/early_startup.h"
 #include "shell/main_form.h"
 #include "shell/panels.h"

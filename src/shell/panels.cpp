@@ -1,7 +1,7 @@
 // The Controls and Inspector panels.
 #include "shell/panels.h"
 
-#include "script/inspector_filters.h"
+#include "script/property_filters.h"
 #include "shell/design_form_model.h"
 #include "shell/skins.h"
 #include "vcl/palette.h"

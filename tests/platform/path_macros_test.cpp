@@ -1,5 +1,5 @@
 #include "platform/path_macros.h"
-#include "platform/special_folders.h"
+#include "platform/system_folders.h"
 #include "support/temp_home.h"
 
 #include <gtest/gtest.h>

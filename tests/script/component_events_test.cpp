@@ -4,7 +4,7 @@
 #include "platform/text_encoding.h"
 #include "script/decl_line.h"
 #include "script/declaration_sequence.h"
-#include "script/inspector_filters.h"
+#include "script/property_filters.h"
 #include "script/interface_model.h"
 #include "vcl/class_registry.h"
 

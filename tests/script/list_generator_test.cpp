@@ -2,7 +2,7 @@
 #include "platform/text_encoding.h"
 #include "script/decl_line.h"
 #include "script/event_handlers.h"
-#include "script/inspector_filters.h"
+#include "script/property_filters.h"
 #include "script/list_generator.h"
 #include "vcl/class_registry.h"
 

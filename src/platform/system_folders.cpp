@@ -1,5 +1,5 @@
-// Linux answers to the system folder questions; see special_folders.h.
-#include "platform/special_folders.h"
+// Linux answers to the system folder questions; see system_folders.h.
+#include "platform/system_folders.h"
 
 #include <pwd.h>
 #include <sys/stat.h>

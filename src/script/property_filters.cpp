@@ -1,5 +1,5 @@
 // The filter rules of the inspectors. Each later rule overrides the earlier ones.
-#include "script/inspector_filters.h"
+#include "script/property_filters.h"
 
 #include "platform/text_encoding.h"
 
