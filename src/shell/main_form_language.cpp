@@ -96,6 +96,8 @@ void TMainForm::LoadLanguage(const QString& path)
 
     m_helpHint = lang("SFORHELPPRESSF1");
     m_status->setPanelText(0, m_helpHint);
+    // The caret panels are texts of the language too.
+    updateEditorStatus();
 
     const char* barItems[] = {nullptr,        "FileMenuToolbar1", "ViewToolbar1",
                               "HelpToolbar1", "ToolsToolbar1",    "RunToolbar1"};

@@ -64,6 +64,7 @@ void TestLocalisation::languageMenuSwitchesEveryWindow()
     QCOMPARE(m.toolbar(2)->windowTitle(), QString("Barre Fichier"));
     QCOMPARE(m.action("FileMenuToolbar1")->text(), QString("Barre Fichier"));
     QCOMPARE(m.studioStatusBar()->panelText(0), QString("Pour obtenir de l'aide, appuyez sur F1"));
+    QCOMPARE(m.studioStatusBar()->panelText(2), QString("Ligne : 1"));
     QVERIFY(m.windowTitle().endsWith("[Untitled]")); // the caption follows the next UpdateCaption
     m.UpdateCaption();
     QVERIFY(m.windowTitle().endsWith("  [Sans titre]"));
@@ -85,6 +86,7 @@ void TestLocalisation::languageMenuSwitchesEveryWindow()
     QCOMPARE(m.toolbar(2)->windowTitle(), QString("File Menu Toolbar"));
     QCOMPARE(m.projectSettingsForm()->findChild<QLabel*>("Label1")->text(), QString("Width :"));
     QCOMPARE(m.studioStatusBar()->panelText(0), QString("For Help, press F1"));
+    QCOMPARE(m.studioStatusBar()->panelText(2), QString("Line : 1"));
 }
 
 void TestLocalisation::missingAndEmptyKeysKeepTheCurrentText()
