@@ -206,6 +206,7 @@ private:
     void setHintText(const QString& text);
 
     // The project behind the windows.
+    void disableWhileWorking();
     void renewEmbeddedDir();
     void replaceDesignForm(std::unique_ptr<DesignFormModel> model);
     void showSourcePosition(int row, int column);

@@ -22,6 +22,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -295,7 +296,7 @@ bool TMainForm::SaveProject(const QString& path)
         started = true;
         mess->start(path, lang("SCOMPILING"));
         if (disable)
-            setEnabled(false);
+            disableWhileWorking();
         m_editor->setReadOnly(true);
         if (m_designForm)
             m_designForm->hide();
@@ -336,7 +337,7 @@ bool TMainForm::LoadProject(const QString& path, bool addToRecent)
 
     TMess* mess = progressWindow();
     mess->start(path, "Please Wait...");
-    setEnabled(false);
+    disableWhileWorking();
     m_messages->clear();
     SaveLoadProgress progress(*mess, *m_status);
     project::LoadOptions options;
@@ -391,6 +392,15 @@ bool TMainForm::LoadProject(const QString& path, bool addToRecent)
     activateWindow();
     m_designForm->raise();
     return true;
+}
+
+void TMainForm::disableWhileWorking()
+{
+    setEnabled(false);
+    // Disabling a window disables the windows it owns as well; the dialogs a load or save shows
+    // meanwhile (the progress window, the password prompt) must stay usable.
+    for (QDialog* dialog : findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly))
+        dialog->setEnabled(true);
 }
 
 // --- Dialogs ---------------------------------------------------------------------------------

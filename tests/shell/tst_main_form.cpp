@@ -298,8 +298,15 @@ void TestMainForm::protectedFileWithWrongPasswordChangesNothing()
     QVERIFY(!m.LoadProject(path, true));
     QCOMPARE(s.prompter.boxes.size(), 1);
 
-    s.prompter.dialogs = {typePassword("s3cret")};
+    // The main window is disabled while it loads, the prompt (made by the first load) is not.
+    bool usable = false;
+    s.prompter.dialogs = {[&](QDialog& d) {
+        usable = !m.isEnabled() && d.isEnabled() && m.passwordForm()->field()->isEnabled() &&
+                 m.progressWindow()->isEnabled();
+        return typePassword("s3cret")(d);
+    }};
     QVERIFY(m.LoadProject(path, true));
+    QVERIFY(usable);
     QCOMPARE(m.codeEditor()->lines(), QStringList{"// secret lines"});
     QCOMPARE(m.projectPassword(), QString("s3cret"));
 }
