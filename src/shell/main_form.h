@@ -34,6 +34,7 @@ class CodeEditor;
 
 namespace shell {
 
+class DialogTitle;
 class InspectorPanel;
 class MessagesPanel;
 class PalettePanel;
@@ -246,6 +247,8 @@ private:
     QHash<QString, QMenu*> m_menus;
     QActionGroup* m_skinGroup = nullptr;
     QLineEdit* m_questionEdit = nullptr;
+    DialogTitle* m_openTitle = nullptr;
+    DialogTitle* m_saveTitle = nullptr;
 
     // Process state.
     bool m_dialogActive = false;

@@ -81,6 +81,8 @@ void TMainForm::buildMenus()
 void TMainForm::buildFileMenu()
 {
     QMenu* m = addSubmenu(nullptr, "File1", "&File");
+    m_openTitle = new DialogTitle("OpenDialog1", "Open Project", this);
+    m_saveTitle = new DialogTitle("SaveDialog1", "Save Project As", this);
     connect(addItem(m, "NewProject1", "&New Project", "Ctrl+N", "New Project|Creates a new project", "new"),
             &QAction::triggered, this, &TMainForm::NewProject);
     pending(addItem(m, "NewFromTemplate1", "New from &Template...", "Ctrl+T",

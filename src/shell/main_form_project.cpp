@@ -19,6 +19,7 @@
 #include "shell/project_settings_form.h"
 #include "shell/small_forms.h"
 #include "shell/status_bar.h"
+#include "shell/translate.h"
 
 #include <QAction>
 #include <QApplication>
@@ -209,7 +210,7 @@ void TMainForm::Open()
     if (!CheckNotRunning() || !AskSaveChanges())
         return;
     FileDialogRequest request;
-    request.title = "Open Project";
+    request.title = m_openTitle->title();
     request.filter = kProjectFilter;
     request.defaultSuffix = "lmb";
     const bool was = m_dialogActive;
@@ -231,7 +232,7 @@ void TMainForm::SaveAs()
     if (!CheckNotRunning())
         return;
     FileDialogRequest request;
-    request.title = "Save Project As";
+    request.title = m_saveTitle->title();
     request.filter = "Lumeni Zarerud (*.lmb)";
     request.defaultSuffix = "lmb";
     request.overwritePrompt = true;

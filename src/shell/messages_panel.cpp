@@ -43,6 +43,7 @@ MessagesPanel::MessagesPanel(Prompter& prompter, QWidget* parent) : QWidget(pare
     m_save->setObjectName("Savemessages1");
     m_clear = m_menu->addAction(tr("Clear messages"));
     m_clear->setObjectName("Clearmessages1");
+    m_saveTitle = new DialogTitle("SaveDialog2", tr("Save Compiler Messages As"), this);
 
     connect(m_viewSource, &QAction::triggered, this, &MessagesPanel::viewSource);
     connect(m_save, &QAction::triggered, this, &MessagesPanel::saveMessages);
@@ -121,7 +122,7 @@ void MessagesPanel::viewSource()
 bool MessagesPanel::saveMessages()
 {
     FileDialogRequest request;
-    request.title = tr("Save Compiler Messages As");
+    request.title = m_saveTitle->title();
     request.filter = "*.txt (*.txt)";
     request.defaultSuffix = "txt";
     request.overwritePrompt = true;

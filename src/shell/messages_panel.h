@@ -14,6 +14,8 @@ class QTreeWidget;
 
 namespace shell {
 
+class DialogTitle;
+
 struct MessageRow {
     QString text;
     int row = -1;
@@ -56,6 +58,7 @@ private:
     QAction* m_viewSource;
     QAction* m_save;
     QAction* m_clear;
+    DialogTitle* m_saveTitle;
 };
 
 } // namespace shell

@@ -2,6 +2,7 @@
 // for missing and empty keys, the language warning for an older file, and the shipped translation.
 #include "platform/settings.h"
 #include "shell/lang_warn.h"
+#include "shell/messages_panel.h"
 #include "shell/project_settings_form.h"
 #include "shell/status_bar.h"
 #include "shell/translate.h"
@@ -72,6 +73,14 @@ void TestLocalisation::languageMenuSwitchesEveryWindow()
     QVERIFY(languageItem(m, "English")->statusTip().contains("English"));
     QVERIFY(!languageItem(m, "English")->statusTip().startsWith("Sets the language"));
 
+    // The file dialogs' titles are named components of the window.
+    m.setModified(false);
+    m.Open();
+    m.messages()->saveMessages();
+    QCOMPARE(s.prompter.fileRequests.size(), 2);
+    QCOMPARE(s.prompter.fileRequests[0].title, QString("Ouvrir un projet"));
+    QCOMPARE(s.prompter.fileRequests[1].title, QString("Enregistrer les messages du compilateur sous"));
+
     // Secondary windows translate too, the Project Settings dialog with its own caption.
     s.prompter.dialogs = {[](QDialog&) { return int(QDialog::Rejected); }};
     m.ProjectSettings();
@@ -87,6 +96,8 @@ void TestLocalisation::languageMenuSwitchesEveryWindow()
     QCOMPARE(m.projectSettingsForm()->findChild<QLabel*>("Label1")->text(), QString("Width :"));
     QCOMPARE(m.studioStatusBar()->panelText(0), QString("For Help, press F1"));
     QCOMPARE(m.studioStatusBar()->panelText(2), QString("Line : 1"));
+    m.SaveAs();
+    QCOMPARE(s.prompter.fileRequests.last().title, QString("Save Project As"));
 }
 
 void TestLocalisation::missingAndEmptyKeysKeepTheCurrentText()
