@@ -203,6 +203,13 @@ void RecentFiles::save() const
     mru::Count.write(static_cast<int>(m_items.size()) - 1);
 }
 
+void RecentFiles::setItems(std::vector<std::string> items)
+{
+    m_items = std::move(items);
+    if (m_items.size() > maxEntries)
+        m_items.resize(maxEntries);
+}
+
 bool RecentFiles::AddRecentFile(std::string_view path)
 {
     const std::string expanded = ExpandPathMacros(path);

@@ -198,6 +198,8 @@ public:
     bool AddRecentFile(std::string_view path);
 
     const std::vector<std::string>& items() const { return m_items; }
+    // Takes a list as it is (already expanded), keeping at most 15 entries.
+    void setItems(std::vector<std::string> items);
     void clear() { m_items.clear(); }
 
 private:

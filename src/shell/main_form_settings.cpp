@@ -368,18 +368,25 @@ void TMainForm::restorePosition()
 
 void TMainForm::writeClosingSettings()
 {
+    // In the order of the closing steps; an error ends the sequence, except for the files whose
+    // failures are ignored (Editor.opt), after which the remaining values are still written.
     platform::Registry::Batch batch(platform::Registry::currentUser());
     try {
         st::general::Skin.write(qstd(m_skin));
         st::general::Inspector1Splitter.write(m_inspector->properties()->header()->sectionSize(0));
         st::general::Inspector2Splitter.write(m_inspector->events()->header()->sectionSize(0));
         saveLayouts();
-        // A failure to write the editor options is ignored, as for every setting here.
-        m_editorOptions.save(editor::editorOptionsWritePath(platform::sourceDir()));
+        // The entries are stored as the list holds them, already expanded.
+        std::vector<std::string> items;
+        for (const QString& path : m_recent)
+            items.push_back(qstd(path));
         st::RecentFiles recent;
-        for (auto it = m_recent.crbegin(); it != m_recent.crend(); ++it)
-            recent.AddRecentFile(qstd(*it));
+        recent.setItems(std::move(items));
         recent.save();
+        try {
+            m_editorOptions.save(editor::editorOptionsWritePath(platform::sourceDir()));
+        } catch (...) {
+        }
 
         const Qt::WindowStates s = windowState();
         st::position::State.write(s & Qt::WindowMaximized ? 2 : (s & Qt::WindowMinimized ? 1 : 0));
