@@ -74,6 +74,14 @@ EarlyStartup runEarlyStartup(const std::vector<std::string>& args, std::FILE* ou
     case platform::StartAction::Run:
         break;
     }
+    // A file named relative to this process's folder: the running studio, and the re-open list of
+    // a later session, have another current folder.
+    if (const std::string& a = s.commandLine.firstArgument; !a.empty() && a.front() != '/') {
+        std::error_code ec;
+        const std::filesystem::path absolute = std::filesystem::absolute(a, ec);
+        if (!ec)
+            s.commandLine.firstArgument = absolute.lexically_normal().string();
+    }
     if (!s.commandLine.newInstance) {
         s.instance = std::make_unique<platform::SingleInstance>();
         if (!s.instance->becomePrimary()) {

@@ -17,7 +17,7 @@
 namespace shell {
 
 struct EarlyStartup {
-    platform::CommandLine commandLine;
+    platform::CommandLine commandLine; // a relative first argument made absolute
     std::filesystem::path installDir;
     std::filesystem::path languageFile;
     std::string languageName = "English";

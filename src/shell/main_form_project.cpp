@@ -513,6 +513,9 @@ void TMainForm::instanceData(const QString& path)
         showNormal();
     raise();
     activateWindow();
+    // A start without a file only brings the studio to the front.
+    if (path.isEmpty())
+        return;
     if (dialogOpen) {
         AddRecentFile(path);
         m_prompter.message(lang("SNOTOPENWHENDIALOGACTIVE", {path}), lang("SWARNING"), MessageIcon::Warning);

@@ -25,7 +25,7 @@ namespace {
 // A started studio with its standard output on a pipe.
 class Studio {
 public:
-    explicit Studio(const std::vector<std::string>& args)
+    explicit Studio(const std::vector<std::string>& args, const fs::path& folder = {})
     {
         const std::string exe = (lmbtest::distDir() / "LMB").string();
         std::vector<char*> argv{const_cast<char*>(exe.c_str())};
@@ -39,6 +39,8 @@ public:
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        if (!folder.empty())
+            posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
         if (::posix_spawn(&m_pid, exe.c_str(), &actions, nullptr, argv.data(), environ) != 0)
             m_pid = -1;
         posix_spawn_file_actions_destroy(&actions);
@@ -164,6 +166,12 @@ TEST(StudioProcess, SecondStartHandsOverItsArgument)
     Studio second({project.string()});
     EXPECT_EQ(second.wait(), 200);
     EXPECT_TRUE(first.waitForOutput("Handed over: " + project.string() + "\n")) << first.output();
+
+    // A name relative to the second start's folder reaches the first as a full path.
+    const fs::path nearby = home.writeFile("Nearby.lmb", "x");
+    Studio relative({"Nearby.lmb"}, home.root());
+    EXPECT_EQ(relative.wait(), 200);
+    EXPECT_TRUE(first.waitForOutput("Handed over: " + nearby.string() + "\n")) << first.output();
 
     // "/assoc" in lower case is a file name, not a switch: handed over as well.
     Studio lower({"/assoc"});

@@ -526,6 +526,11 @@ void TestMainForm::secondStartHandsItsPathOver()
     QVERIFY(s.prompter.boxes[0].text.contains(later));
     QCOMPARE(m.recentFiles().first(), later);
     QCOMPARE(m.projectFileName(), path);
+    // A start without a file adds nothing and asks nothing.
+    s.prompter.boxes.clear();
+    m.instanceData(QString());
+    QCOMPARE(m.recentFiles().first(), later);
+    QVERIFY(s.prompter.boxes.isEmpty());
     modal.close();
     m.setDialogActive(false);
 }
