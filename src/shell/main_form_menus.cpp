@@ -63,6 +63,9 @@ void TMainForm::buildMenus()
     buildRunMenu();
     buildToolsMenu();
     buildHelpMenu();
+    // Submenus that hold only commands of later parts are closed as a whole.
+    for (const char* name : {"NewUsingWizard1", "ExportScriptTo1", "ToggleBookmarks1", "GotoBookmarks1"})
+        pending(m_menus.value(name)->menuAction());
 
     auto* bar = new QMenuBar(this);
     bar->setObjectName("TBXMainMenu");
