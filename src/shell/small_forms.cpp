@@ -51,7 +51,9 @@ QString TSelectForm::selectedPath() const
     return item ? item->text() : QString();
 }
 
-TMess::TMess(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint)
+// The progress window stays above the main window as its dialog, not above every window: the message
+// boxes that a load or save shows meanwhile must come in front of it, their buttons uncovered.
+TMess::TMess(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint)
 {
     setObjectName("Mess");
     setModal(false);
