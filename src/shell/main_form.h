@@ -208,6 +208,7 @@ private:
 
     // The project behind the windows.
     void disableWhileWorking();
+    void takeHandovers();
     void renewEmbeddedDir();
     void replaceDesignForm(std::unique_ptr<DesignFormModel> model);
     void showSourcePosition(int row, int column);
@@ -256,6 +257,11 @@ private:
     bool m_compiling = false;
     bool m_openedFromCommandLine = false;
     bool m_closing = false;
+    // Loads, saves and compiles let the window process events meanwhile; a path handed over by a
+    // second start then waits until they are done, so no project is replaced halfway.
+    int m_working = 0;
+    QStringList m_handovers;
+    class WorkScope;
     QString m_titleBase;
     QString m_helpHint;
     QString m_skin = "OfficeXP";
@@ -278,6 +284,17 @@ private:
     editor::EditorOptions m_editorOptions;
     script::CompilerHost m_compiler;
     script::EventLists m_eventLists;
+};
+
+class TMainForm::WorkScope {
+public:
+    explicit WorkScope(TMainForm& form) : m_form(form) { ++m_form.m_working; }
+    ~WorkScope();
+    WorkScope(const WorkScope&) = delete;
+    WorkScope& operator=(const WorkScope&) = delete;
+
+private:
+    TMainForm& m_form;
 };
 
 } // namespace shell

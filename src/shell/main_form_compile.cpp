@@ -53,6 +53,7 @@ bool TMainForm::Compile()
 {
     if (m_compiling || m_compiler.busy())
         return false;
+    const WorkScope working(*this);
     m_status->setPanelIcon(45);
     m_editor->setErrorLine(-1);
     m_compiling = true;
@@ -62,16 +63,15 @@ bool TMainForm::Compile()
     m_messages->clear();
     updateCommandStates();
 
-    const script::DesignFormInfo form = designFormInfo();
     StatusCompileProgress progress(*m_status);
-    script::CompileRequest request;
-    request.editorText = m_editor->lines().join("\r\n").toStdString();
-    request.form = m_designForm ? &form : nullptr;
-    request.lists = &m_eventLists;
-    request.progress = &progress;
-
     script::CompileOutcome outcome;
     try {
+        const script::DesignFormInfo form = designFormInfo();
+        script::CompileRequest request;
+        request.editorText = m_editor->lines().join("\r\n").toStdString();
+        request.form = m_designForm ? &form : nullptr;
+        request.lists = &m_eventLists;
+        request.progress = &progress;
         outcome = m_compiler.compile(request);
     } catch (const std::exception& e) {
         outcome = {};

@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QTimer>
 #include <filesystem>
 
 namespace shell {
@@ -63,6 +64,12 @@ fs::path tmpAppDir()
 }
 
 } // namespace
+
+TMainForm::WorkScope::~WorkScope()
+{
+    if (--m_form.m_working == 0 && !m_form.m_handovers.isEmpty())
+        QTimer::singleShot(0, &m_form, &TMainForm::takeHandovers);
+}
 
 // --- Guards ----------------------------------------------------------------------------------
 
@@ -253,6 +260,7 @@ bool TMainForm::SaveProject(const QString& path)
         SaveAs();
         return !m_modified && !m_projectFileName.isEmpty();
     }
+    const WorkScope working(*this);
 
     project::Project current;
     current.fileName = path.toStdString();
@@ -335,6 +343,7 @@ bool TMainForm::LoadProject(const QString& path, bool addToRecent)
     }
     if (!CheckNotRunning())
         return false;
+    const WorkScope working(*this);
 
     TMess* mess = progressWindow();
     mess->start(path, "Please Wait...");
@@ -507,6 +516,10 @@ void TMainForm::filesDropped(const QStringList& paths)
 
 void TMainForm::instanceData(const QString& path)
 {
+    if (m_working > 0) {
+        m_handovers.append(path);
+        return;
+    }
     // Taken before the window comes to the front, which clears the flag.
     const bool dialogOpen = m_dialogActive;
     if (isMinimized())
@@ -525,6 +538,12 @@ void TMainForm::instanceData(const QString& path)
         return;
     if (CheckNotRunning() && AskSaveChanges() && QFileInfo(path).isFile())
         LoadProject(path, true);
+}
+
+void TMainForm::takeHandovers()
+{
+    while (m_working == 0 && !m_handovers.isEmpty())
+        instanceData(m_handovers.takeFirst());
 }
 
 void TMainForm::afterShow(const QString& firstArgument)

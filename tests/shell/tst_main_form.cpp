@@ -526,13 +526,26 @@ void TestMainForm::secondStartHandsItsPathOver()
     QVERIFY(s.prompter.boxes[0].text.contains(later));
     QCOMPARE(m.recentFiles().first(), later);
     QCOMPARE(m.projectFileName(), path);
-    // A start without a file adds nothing and asks nothing.
-    s.prompter.boxes.clear();
-    m.instanceData(QString());
-    QCOMPARE(m.recentFiles().first(), later);
-    QVERIFY(s.prompter.boxes.isEmpty());
     modal.close();
     m.setDialogActive(false);
+
+    // A path that arrives while a save lets events through waits until the save is done: the
+    // saved project keeps its name, and the handed one opens afterwards.
+    m.codeEditor()->setLines({"// saving"});
+    const QString saving = s.path("saving.lmb");
+    QMetaObject::invokeMethod(&m, [&] { m.instanceData(path); }, Qt::QueuedConnection);
+    s.prompter.answers = {BoxAnswer::No};
+    QVERIFY(saveAs(s, saving));
+    QCOMPARE(m.codeEditor()->lines(), QStringList{"// saving"});
+    QVERIFY(waitFor([&] { return m.projectFileName() == path; }));
+    QCOMPARE(m.codeEditor()->lines(), QStringList{"// handed"});
+
+    // A start without a file adds nothing and asks nothing.
+    s.prompter.boxes.clear();
+    const QStringList recent = m.recentFiles();
+    m.instanceData(QString());
+    QCOMPARE(m.recentFiles(), recent);
+    QVERIFY(s.prompter.boxes.isEmpty());
 }
 
 void TestMainForm::layoutsAndPositionSurviveARestart()
