@@ -438,7 +438,9 @@ std::optional<Registry::FileId> Registry::statFile() const
 void Registry::refreshLocked(bool haveFileLock)
 {
     const auto id = statFile();
-    if (m_everLoaded && id == m_loadedId)
+    // A damaged file read without the lock is read again under it, so that it is kept aside
+    // before the first change replaces it.
+    if (m_everLoaded && id == m_loadedId && !(m_repairPending && haveFileLock))
         return;
     if (haveFileLock || m_batchDepth > 0) {
         loadLocked(haveFileLock || m_batchLock->locked());
@@ -453,6 +455,7 @@ void Registry::loadLocked(bool mayRepair)
 {
     m_everLoaded = true;
     m_foundDamage = false;
+    m_repairPending = false;
     m_content.keys.clear();
     std::error_code ec;
     const bool exists = fs::exists(fs::symlink_status(m_file, ec));
@@ -465,6 +468,7 @@ void Registry::loadLocked(bool mayRepair)
     if (!bytes) {
         // Too large, not a regular file, or unreadable: move it aside and start afresh.
         m_foundDamage = true;
+        m_repairPending = !mayRepair;
         if (mayRepair)
             fs::rename(m_file, bad, ec);
         m_loadedId = statFile();
@@ -472,6 +476,7 @@ void Registry::loadLocked(bool mayRepair)
     }
     if (!parse(*bytes, m_content)) {
         m_foundDamage = true;
+        m_repairPending = !mayRepair;
         if (mayRepair && writeFileAtomically(bad, *bytes))
             saveLocked();
     }

@@ -141,6 +141,7 @@ private:
     std::optional<FileId> m_loadedId;
     bool m_everLoaded = false;
     bool m_foundDamage = false;
+    bool m_repairPending = false; // damage found while another process held the lock
     std::string m_lastError;
 };
 

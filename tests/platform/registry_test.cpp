@@ -105,6 +105,24 @@ TEST(Registry, DamagedFileIsKeptAsideAndGoodLinesSurvive)
     EXPECT_FALSE(next.foundDamage());
 }
 
+TEST(Registry, DamagedFileReadWithoutTheLockIsKeptAsideBeforeTheFirstChange)
+{
+    lmbtest::TempHome home;
+    const std::string damaged = "REGEDIT4\n[HKEY_CURRENT_USER\\K]\n\"a\"=dword:1\nnot a line\n";
+    home.writeFile("registry.reg", damaged);
+    // A lock file that cannot be taken: the store is read, but not repaired.
+    std::filesystem::create_directory(home.root() / "registry.reg.lock");
+    Registry reg(home.registryFile());
+    EXPECT_EQ(reg.value("K", "a"), RegValue::fromDWord(1));
+    EXPECT_FALSE(std::filesystem::exists(home.root() / "registry.reg.bad"));
+    std::filesystem::remove(home.root() / "registry.reg.lock");
+    EXPECT_TRUE(reg.setValue("K", "b", RegValue::fromDWord(2)));
+    EXPECT_EQ(lmbtest::readFile(home.root() / "registry.reg.bad"), damaged);
+    Registry next(home.registryFile());
+    EXPECT_EQ(next.value("K", "a"), RegValue::fromDWord(1));
+    EXPECT_EQ(next.value("K", "b"), RegValue::fromDWord(2));
+}
+
 TEST(Registry, BinaryOrMissingHeaderFiles)
 {
     lmbtest::TempHome home;
