@@ -105,6 +105,10 @@ std::unique_ptr<TMainForm> startStudio(Prompter& prompter, const StartupOptions&
     for (int percent : {80, 90, 95, 100})
         step(percent);
 
+    // The splash stays above other windows: out of the way of the language warning that applying
+    // the language may show.
+    if (splash)
+        splash->hide();
     main->LoadLanguage(options.languageFile.isEmpty()
                            ? QString::fromStdString(platform::currentLanguageFile().string())
                            : options.languageFile);

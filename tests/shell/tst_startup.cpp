@@ -34,7 +34,19 @@ void TestStartup::splashShowsTheProgressOfWindowCreation()
         steps << percent;
         texts << text;
     };
+    // A language file older than the program: its warning must not sit under the splash.
+    options.languageFile = QString::fromStdString(
+        s.home.writeFile("Old.lng", "[General]\r\nName=Old\r\nVersion=1.0\r\n").string());
+    bool splashShown = true;
+    s.prompter.dialogs = {[&](QDialog&) {
+        splashShown = false;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            splashShown = splashShown || (qobject_cast<shell::TSplashForm*>(w) && w->isVisible());
+        return int(QDialog::Accepted);
+    }};
     s.main = shell::startStudio(s.prompter, options);
+    QCOMPARE(s.prompter.dialogNames, QStringList{"LangWarn"});
+    QVERIFY(!splashShown);
     QCOMPARE(steps, (QList<int>{5, 15, 20, 25, 30, 35, 40, 45, 50, 55, 60, 65, 70, 75, 80, 90, 95, 100}));
     QCOMPARE(texts.first(), QString::fromUtf8("Loading - 5% - Please wait\u2026 "));
     QCOMPARE(texts.last(), QString::fromUtf8("Ready - 100% - Please wait\u2026 "));
