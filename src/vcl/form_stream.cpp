@@ -17,6 +17,14 @@ namespace vcl {
 
 namespace {
 
+// Cardinal, LongWord and handles: unsigned 32-bit values that the stream carries as the Int32 of the
+// same bits, as the platform's streaming writes every 32-bit ordinal.
+bool isUnsigned32(const TypeInfo& type)
+{
+    return type.kind == TypeKind::Integer && type.minValue >= 0 && type.maxValue > INT32_MAX &&
+           type.maxValue <= UINT32_MAX;
+}
+
 bool isStored(const Persistent& obj, const PropInfo& prop)
 {
     switch (prop.stored) {
@@ -57,6 +65,8 @@ void writeSimple(TypedValueWriter& w, const TypeInfo& type, const Value& v)
     case TypeKind::Int64:
         if (const IdentEntry* e = type.identFor(v.integer))
             w.writeIdent(e->name);
+        else if (isUnsigned32(type))
+            w.writeInteger(static_cast<std::int32_t>(static_cast<std::uint32_t>(v.integer)));
         else
             w.writeInteger(v.integer);
         return;
@@ -270,6 +280,8 @@ void readProperty(ReadState& s, Component& c, Seen& seen)
         if (role == ClassRole::Object)
             failAt(s, namePos, "property " + fullName + " of " + c.name() + " has no value of its own");
     }
+    if (isUnsigned32(*prop->type) && v.isInteger() && v.integer < 0 && v.integer >= INT32_MIN)
+        v = Value::integerValue(v.integer + (std::int64_t(1) << 32));
     try {
         c.setPropertyValue(*obj, *prop, v, fullName);
     } catch (const StreamError&) {

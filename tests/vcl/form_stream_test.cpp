@@ -270,3 +270,16 @@ TEST(FormStream, PrefixFlagsAndPlaceholderTiles)
     EXPECT_EQ(written.find("Visible"), std::string::npos); // not a published property of the timer
     EXPECT_NE(written.find("Interval"), std::string::npos);
 }
+
+TEST(FormStream, UnsignedPropertiesTravelAsTheInt32OfTheirBits)
+{
+    // 3,000,000,000 ms is 0xB2D05E00: an Int32 on the stream, as every 32-bit ordinal is written.
+    const std::string interval = Bytes().prop("Interval").u8(4).raw(std::string("\x00\x5E\xD0\xB2", 4)).str();
+    const std::string stream =
+        formWith("TTimer", "Timer1",
+                 Bytes().prop("Left").int8(0).prop("Top").int8(0).str() +
+                     Bytes().prop("Width").int8(32).prop("Height").int8(32).str() + interval);
+    auto form = readFormStream(stream);
+    EXPECT_EQ(form->findComponent("Timer1")->integer("Interval"), 3000000000);
+    EXPECT_NE(writeComponentStream(*form).find(interval), std::string::npos);
+}
