@@ -11,7 +11,8 @@
 //   class NAME [: PARENT] [abstract] [streamed] [component|graphic|windowed] [container] [tile]
 //         [ownedbyparent] [namesto=PROP] [items=CLASS] [role=strings|picture|graphic|collection]
 // and inside a class:
-//   published|public|custom NAME: TYPE [ATTRS]       declares a property
+//   published|public|custom NAME: TYPE [ATTRS]       declares a property; "custom" of a published
+//                                                   one streams it after the published properties
 //   publish NAME [ATTRS], ...                       publishes (or redeclares) inherited properties
 //   init PATH = VALUE, ...                          values a new instance starts with
 // ATTRS: = VALUE (the default) | nodefault | stored=False | stored=FLAG | stored=!FLAG | stored=@RULE |
@@ -355,13 +356,14 @@ class TForm : TCustomForm streamed
           Color nodefault, TransparentColor, TransparentColorValue, Constraints, Ctl3D, UseDockManager,
           DefaultMonitor, DockSite, DragKind, DragMode, Enabled, ParentFont = False, Font, FormStyle,
           HelpFile, HorzScrollBar, Icon, KeyPreview, Menu, OldCreateOrder, ObjectMenuItem,
-          ParentBiDiMode, PixelsPerInch, PopupMenu, Position, PrintScale, Scaled, ScreenSnap, SnapBuffer,
+          ParentBiDiMode, PixelsPerInch stored=False, PopupMenu, Position, PrintScale, Scaled, ScreenSnap, SnapBuffer,
           ShowHint, VertScrollBar, Visible = False, WindowState, WindowMenu,
           OnActivate, OnCanResize, OnClick, OnClose, OnCloseQuery, OnConstrainedResize, OnContextPopup,
           OnCreate, OnDblClick, OnDestroy, OnDeactivate, OnDockDrop, OnDockOver, OnDragDrop, OnDragOver,
           OnEndDock, OnGetSiteInfo, OnHide, OnHelp, OnKeyDown, OnKeyPress, OnKeyUp, OnMouseDown,
           OnMouseMove, OnMouseUp, OnMouseWheel, OnMouseWheelDown, OnMouseWheelUp, OnPaint, OnResize,
           OnShortCut, OnShow, OnStartDock, OnUnDock
+  custom PixelsPerInch: Integer
   custom TextHeight: Integer
   init TextHeight = 13
 

@@ -270,6 +270,12 @@ void readProperty(ReadState& s, Component& c, Seen& seen)
         obj->unknownProperties().push_back({std::string(rest), std::move(v)});
         return;
     }
+    if (prop->stored == StoredRule::Never) {
+        // A published property that the class streams itself is read as that.
+        for (const PropInfo* custom : obj->classInfo().m_custom)
+            if (custom->root == prop->root)
+                prop = custom;
+    }
     if (prop->isEvent() || prop->readOnly || prop->stored == StoredRule::Never)
         return; // handlers are bound through the script; computed and header values are not set
     if (prop->type->kind == TypeKind::Class) {

@@ -42,7 +42,8 @@ private:
     std::string m_s;
 };
 
-// A form with a label in bold, a button and a list box with two items, as the writer must lay it out.
+// A centred form with a label in bold, a button and a list box with two items, as the writer must lay
+// it out.
 std::string handMadeForm()
 {
     Bytes b;
@@ -51,7 +52,9 @@ std::string handMadeForm()
     b.prop("Caption").str("Form1").prop("Color").ident("clBtnFace");
     b.prop("Font.Charset").ident("DEFAULT_CHARSET").prop("Font.Color").ident("clWindowText");
     b.prop("Font.Height").int8(-11).prop("Font.Name").str("MS Sans Serif").prop("Font.Style").set({});
-    b.prop("OldCreateOrder").boolean(false).prop("PixelsPerInch").int8(96).prop("TextHeight").int8(13);
+    // PixelsPerInch is the form's own data, written after the published properties.
+    b.prop("OldCreateOrder").boolean(false).prop("Position").ident("poScreenCenter");
+    b.prop("PixelsPerInch").int8(96).prop("TextHeight").int8(13);
     b.end();
     b.name("TLabel").name("Label1");
     b.prop("Left").int8(8).prop("Top").int8(8).prop("Width").int8(32).prop("Height").int8(13);
@@ -102,6 +105,7 @@ TEST(FormStream, HandMadeBytesReadBackAndAreWrittenTheSameWay)
     built->setInteger("Height", 380);
     built->setInteger("Left", 0);
     built->setInteger("Top", 0);
+    built->setText("Position", "poScreenCenter");
     auto add = [&](const char* cls, const char* name, int left, int top) -> Component& {
         Component& c = built->adopt(Component::create(cls));
         c.setName(name);
