@@ -541,7 +541,7 @@ class TCustomComboBox : TWinControl abstract namesto=Text
   init Width = 145, Height = 21, ParentColor = False, TabStop = True, ItemHeight = 16
 
 class TComboBox : TCustomComboBox streamed
-  publish Style, AutoComplete, AutoDropDown, AutoCloseUp, BevelEdges, BevelInner, BevelKind, BevelOuter,
+  publish AutoComplete, AutoDropDown, AutoCloseUp, BevelEdges, BevelInner, BevelKind, BevelOuter, Style,
           Anchors, BiDiMode, CharCase, Color, Constraints, Ctl3D, DragCursor, DragKind, DragMode,
           DropDownCount, Enabled, Font, ImeMode, ImeName, ItemHeight, ItemIndex, MaxLength, ParentBiDiMode,
           ParentColor, ParentCtl3D, ParentFont, ParentShowHint, PopupMenu, ShowHint, Sorted, TabOrder,
@@ -692,28 +692,32 @@ class TTrackBar : TWinControl streamed namesto=
           OnEndDrag, OnEnter, OnExit, OnKeyDown, OnKeyPress, OnKeyUp, OnStartDock, OnStartDrag
   init Width = 150, Height = 45, TabStop = True
 
+# Min and Max have no default: forms always carry both.
 class TProgressBar : TWinControl streamed namesto=
-  public Max: Integer = 100
-  public Min: Integer = 0
+  public Min: Integer
+  public Max: Integer
   public Orientation: TProgressBarOrientation = pbHorizontal
   public Position: Integer = 0
   public Smooth: Boolean = False
   public Step: Integer = 10
-  publish Align, Anchors, BorderWidth, Constraints, DragCursor, DragKind, DragMode, Enabled, Max, Min,
+  publish Align, Anchors, BorderWidth, DragCursor, DragKind, DragMode, Enabled, Constraints, Min, Max,
           Orientation, ParentShowHint, PopupMenu, Position, Smooth, Step, ShowHint, TabOrder, TabStop,
           Visible, OnContextPopup, OnDragDrop, OnDragOver, OnEndDock, OnEndDrag, OnEnter, OnExit,
           OnMouseDown, OnMouseMove, OnMouseUp, OnStartDock, OnStartDrag
-  init Width = 150, Height = 16
+  init Width = 150, Height = 16, Max = 100
 
+# HotKey, InvalidKeys and Modifiers have no default: forms always carry them ("HotKey = 32833" is Alt+A).
 class TCustomHotKey : TWinControl abstract namesto=
-  public HotKey: TShortCut = 32833
-  public InvalidKeys: THKInvalidKeys = [hcNone, hcShift]
-  public Modifiers: THKModifiers = [hkAlt]
+  public AutoSize: Boolean = True
+  public HotKey: TShortCut
+  public InvalidKeys: THKInvalidKeys
+  public Modifiers: THKModifiers
   public OnChange: TNotifyEvent
-  init Width = 121, Height = 19, TabStop = True
+  init Width = 121, Height = 19, TabStop = True, HotKey = 32833, InvalidKeys = [hcNone, hcShift],
+       Modifiers = [hkAlt]
 
 class THotKey : TCustomHotKey streamed
-  publish Anchors, BiDiMode, Constraints, Enabled, HotKey, InvalidKeys, Modifiers, ParentBiDiMode,
+  publish Anchors, AutoSize, BiDiMode, Constraints, Enabled, HotKey, InvalidKeys, Modifiers, ParentBiDiMode,
           ParentShowHint, PopupMenu, ShowHint, TabOrder, TabStop = True, Visible, OnChange, OnContextPopup,
           OnEnter, OnExit, OnMouseDown, OnMouseMove, OnMouseUp
 
