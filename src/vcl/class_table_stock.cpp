@@ -210,11 +210,11 @@ class TSizeConstraints : TPersistent
 class TControlScrollBar : TPersistent
   published ButtonSize: Integer = 0
   published Color: TColor = clBtnHighlight stored=!ParentColor
-  published Increment: TScrollBarInc = 8
+  published Increment: TScrollBarInc = 8 stored=!Smooth
   published Margin: Word = 0
   published ParentColor: Boolean = True
   published Position: Integer = 0
-  published Range: Integer = 0
+  published Range: Integer = 0 stored=@IsRangeStored  # an auto-scrolling control computes it
   published Smooth: Boolean = False
   published Size: Integer = 0
   published Style: TScrollBarStyle = ssRegular

@@ -294,6 +294,8 @@ bool storedByRule(const Persistent& obj, const std::string& rule)
                               c->integer("VertScrollBar.Range") != 0;
         return rule == "IsFormSizeStored" ? formSize : !formSize;
     }
+    if (rule == "IsRangeStored")
+        return !c->boolean("AutoScroll");
     throw platform::Error("Unknown stored rule " + rule);
 }
 

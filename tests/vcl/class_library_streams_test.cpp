@@ -71,3 +71,21 @@ TEST(ClassLibraryStreams, ControlsWriteTheirPropertiesAsTheClassLibraryDoes)
         EXPECT_EQ(recordLines(*form, c.name()), r.expected) << r.cls;
     }
 }
+
+TEST(ClassLibraryStreams, ScrollBarsStoreRangeOnlyWithoutAutoScrollAndIncrementOnlyWhenNotSmooth)
+{
+    auto form = Component::create("TForm");
+    form->setName("Form1");
+    form->setInteger("HorzScrollBar.Range", 600);
+    form->setInteger("VertScrollBar.Increment", 16);
+    form->setBoolean("VertScrollBar.Smooth", true);
+    std::string lines = recordLines(*form, "Form1");
+    EXPECT_EQ(lines.find("HorzScrollBar.Range"), std::string::npos); // computed while AutoScroll is on
+    EXPECT_EQ(lines.find("VertScrollBar.Increment"), std::string::npos);
+    EXPECT_NE(lines.find("VertScrollBar.Smooth = True"), std::string::npos);
+    form->setBoolean("AutoScroll", false);
+    form->setBoolean("VertScrollBar.Smooth", false);
+    lines = recordLines(*form, "Form1");
+    EXPECT_NE(lines.find("HorzScrollBar.Range = 600\n"), std::string::npos);
+    EXPECT_NE(lines.find("VertScrollBar.Increment = 16\n"), std::string::npos);
+}
