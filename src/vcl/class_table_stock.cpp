@@ -570,14 +570,18 @@ class TPanel : TCustomPanel streamed
           OnDragDrop, OnDragOver, OnEndDock, OnEndDrag, OnEnter, OnExit, OnGetSiteInfo, OnMouseDown,
           OnMouseMove, OnMouseUp, OnResize, OnStartDock, OnStartDrag, OnUnDock
 
+# A kind other than bkCustom gives the button its caption, default and cancel flags, modal result and
+# glyph; only a caption of its own is stored then.
 class TBitBtn : TButton streamed
-  published Glyph: TBitmap
+  published Glyph: TBitmap stored=@IsCustom
   published Kind: TBitBtnKind = bkCustom
   published Layout: TButtonLayout = blGlyphLeft
   published Margin: Integer = -1
-  published NumGlyphs: TNumGlyphs = 1
+  published NumGlyphs: TNumGlyphs = 1 stored=@IsCustom
   published Style: TButtonStyle = bsAutoDetect
   published Spacing: Integer = 4
+  publish Cancel stored=@IsCustom, Caption stored=@IsCustomCaption, Default stored=@IsCustom,
+          ModalResult stored=@IsCustom
   init Width = 75, Height = 25
 
 class TSpeedButton : TGraphicControl streamed namesto=

@@ -57,6 +57,14 @@ TEST(ClassLibraryStreams, ControlsWriteTheirPropertiesAsTheClassLibraryDoes)
          {{"Style", "csDropDownList"}, {"AutoComplete", "False"}, {"Text", ""}},
          "Left = 0\nTop = 0\nWidth = 145\nHeight = 21\nAutoComplete = False\nStyle = csDropDownList\n"
          "TabOrder = 0\n"},
+        // A standard kind stands for its caption, modal result, flags and glyph; a caption of one's
+        // own is kept.
+        {"TBitBtn",
+         {{"Kind", "bkOK"}},
+         "Left = 0\nTop = 0\nWidth = 75\nHeight = 25\nTabOrder = 0\nKind = bkOK\n"},
+        {"TBitBtn",
+         {{"Kind", "bkCancel"}, {"Caption", "Stop"}},
+         "Left = 0\nTop = 0\nWidth = 75\nHeight = 25\nCaption = 'Stop'\nTabOrder = 0\nKind = bkCancel\n"},
     };
     for (const Row& r : rows) {
         auto form = Component::create("TForm");

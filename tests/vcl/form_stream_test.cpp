@@ -287,3 +287,23 @@ TEST(FormStream, UnsignedPropertiesTravelAsTheInt32OfTheirBits)
     EXPECT_EQ(form->findComponent("Timer1")->integer("Interval"), 3000000000);
     EXPECT_NE(writeComponentStream(*form).find(interval), std::string::npos);
 }
+
+TEST(FormStream, BitmapButtonsOfAStandardKindTakeItsValues)
+{
+    const std::string head = Bytes().prop("Left").int8(0).prop("Top").int8(0).prop("Width").int8(75).str() +
+                             Bytes().prop("Height").int8(25).prop("TabOrder").int8(0).str();
+    const std::string ok = formWith("TBitBtn", "B", head + Bytes().prop("Kind").ident("bkOK").str());
+    auto form = readFormStream(ok);
+    const Component& b = *form->findComponent("B");
+    EXPECT_EQ(b.text("Caption"), "OK");
+    EXPECT_EQ(b.integer("ModalResult"), 1);
+    EXPECT_TRUE(b.boolean("Default"));
+    EXPECT_EQ(b.integer("NumGlyphs"), 2);
+    const std::string written = writeComponentStream(*form);
+    EXPECT_EQ(written.find("Caption", written.find("TBitBtn")), std::string::npos);
+
+    const std::string own = Bytes().prop("Caption").str("Go").str();
+    auto form2 = readFormStream(formWith("TBitBtn", "B", own + Bytes().prop("Kind").ident("bkYes").str()));
+    EXPECT_EQ(form2->findComponent("B")->text("Caption"), "Go");
+    EXPECT_EQ(form2->findComponent("B")->integer("ModalResult"), 6);
+}
