@@ -336,6 +336,8 @@ Component& readRecord(ReadState& s, Component* parent, int depth, const ClassInf
         c->setLoading(true);
         s.root = c;
     } else {
+        if (cls->inheritsFrom("TCustomForm"))
+            failAt(s, classPos, "a form (" + cls->name + ") cannot be inside another component");
         Component& root = *s.root;
         Component* owner = cls->ownedByParent && parent ? parent : &root;
         if (!name.empty() && (owner->findComponent(name) || platform::equalsNoCase(root.name(), name))) {

@@ -173,6 +173,8 @@ TEST(FormStream, MalformedStreamsAreRejectedWithAClearMessage)
          "accepted"}, // unknown: kept
         {formWith("TLabel", "L", "", Bytes().name("TButton").name("B").end().end().str()),
          "control B cannot be inside L (TLabel)"},
+        {formWith("TPanel", "P", "", Bytes().name("TForm").name("Inner").end().end().str()),
+         "a form (TForm) cannot be inside another component"},
         {formWith("TLabel", "L", "", Bytes().name("TSynEditorOptionsContainer").name("O").end().end().str()),
          "accepted"}, // a component without parent may sit in any record
         {Bytes()
