@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <unordered_set>
 
 namespace vcl {
 
@@ -210,6 +212,9 @@ struct ReadState {
 // The properties of one record read so far, to refuse a property given twice.
 struct Seen {
     std::vector<std::pair<const Persistent*, const PropInfo*>> known;
+    // Names of unknown properties (upper case, with the object that holds them): a record may carry
+    // any number of them, so they are looked up by hash.
+    std::unordered_set<std::string> unknown;
 };
 
 void readProperty(ReadState& s, Component& c, Seen& seen)
@@ -256,9 +261,10 @@ void readProperty(ReadState& s, Component& c, Seen& seen)
             twice();
         seen.known.push_back(key);
     } else {
-        for (const auto& u : obj->unknownProperties())
-            if (platform::equalsNoCase(u.name, rest))
-                twice();
+        std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(obj)) + ':';
+        key += platform::toUpperAscii(rest);
+        if (!seen.unknown.insert(std::move(key)).second)
+            twice();
     }
     const std::size_t valuePos = in.position();
     Value v = in.readValue();
