@@ -9,17 +9,28 @@
 #include "vcl/typed_value_stream.h"
 
 #include <ctime>
+#include <iomanip>
+#include <locale>
+#include <sstream>
+#include <stdexcept>
 
 namespace project {
 namespace {
 
+// The moment in the user's time or date format, whether or not the program set its C locale (the
+// studio does, the console tools do not).
 std::string formatLocal(std::time_t t, const char* format)
 {
     std::tm tm{};
     localtime_r(&t, &tm);
-    char buf[128];
-    const size_t n = std::strftime(buf, sizeof buf, format, &tm);
-    return std::string(buf, n);
+    std::ostringstream out;
+    try {
+        out.imbue(std::locale(""));
+    } catch (const std::runtime_error&) {
+        // An environment naming a locale the system lacks: the classic formats.
+    }
+    out << std::put_time(&tm, format);
+    return out.str();
 }
 
 // Reads with `fn`, turning a stream that ended early into NeedMoreBytes when more may follow.
