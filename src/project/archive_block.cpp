@@ -18,6 +18,7 @@ namespace project {
 namespace {
 
 constexpr char kDataMarker[4] = {'A', 'D', 'V', '\0'};
+constexpr size_t kMaxEntryName = 4096;
 // A stored zlib stream of n bytes takes n + 11 bytes (header, one stored block, Adler-32), so at
 // level 0 a chunk longer than this never fits and is stored raw without asking zlib.
 constexpr size_t kLevel0Fits = kArchiveChunkSize - 11;
@@ -389,6 +390,9 @@ ArchiveResult readArchiveBlock(ByteReader& in, ArchiveSink& sink, const PercentF
             const int32_t nameLength = in.readInt32();
             if (nameLength == 0)
                 break;
+            // No file name comes near this; a longer one is damage, and is not worth the memory.
+            if (nameLength > int32_t(kMaxEntryName))
+                throw FormatError("entry name too long");
             ArchiveEntry entry;
             entry.name.resize(in.checkedLength(nameLength));
             in.readExact(entry.name.data(), entry.name.size());

@@ -9,34 +9,44 @@
 #include "vcl/typed_value_stream.h"
 
 #include <ctime>
+#include <iomanip>
+#include <locale>
+#include <sstream>
+#include <stdexcept>
 
 namespace project {
 namespace {
 
+// The moment in the user's time or date format, whether or not the program set its C locale (the
+// studio does, the console tools do not).
 std::string formatLocal(std::time_t t, const char* format)
 {
     std::tm tm{};
     localtime_r(&t, &tm);
-    char buf[128];
-    const size_t n = std::strftime(buf, sizeof buf, format, &tm);
-    return std::string(buf, n);
+    std::ostringstream out;
+    try {
+        out.imbue(std::locale(""));
+    } catch (const std::runtime_error&) {
+        // An environment naming a locale the system lacks: the classic formats.
+    }
+    out << std::put_time(&tm, format);
+    return out.str();
 }
 
 // Reads with `fn`, turning a stream that ended early into NeedMoreBytes when more may follow.
-template <typename Fn>
-auto guarded(std::string_view bytes, bool whole, LoadFailure failure, Fn fn) -> decltype(fn())
+template <typename Fn> auto guarded(bool whole, LoadFailure failure, Fn fn) -> decltype(fn())
 {
     try {
         return fn();
     } catch (const vcl::StreamError& e) {
-        if (!whole)
+        // Only bytes that ran out call for more of the file: a damaged form is damaged in any
+        // prefix, and reading on would take the whole file into memory for nothing.
+        if (!whole && e.truncated())
             throw NeedMoreBytes();
         throw ProjectLoadError(failure, e.what());
     } catch (const ProjectLoadError&) {
         throw;
     } catch (const platform::Error& e) {
-        if (!whole && bytes.size() > 0)
-            throw NeedMoreBytes();
         throw ProjectLoadError(failure, e.what());
     }
 }
@@ -137,7 +147,7 @@ std::string writeValueSection(const Project& project, const SaveStamp& stamp,
 
 ValueSection readValueSectionHeader(std::string_view bytes, bool whole)
 {
-    return guarded(bytes, whole, LoadFailure::BadFormat, [&] {
+    return guarded(whole, LoadFailure::BadFormat, [&] {
         ValueSection s;
         vcl::TypedValueReader in(bytes);
         readHeader(in, s);
@@ -149,11 +159,11 @@ ValueSection readValueSection(std::string_view bytes, bool whole, const std::fun
 {
     ValueSection s;
     vcl::TypedValueReader in(bytes);
-    guarded(bytes, whole, LoadFailure::BadFormat, [&] {
+    guarded(whole, LoadFailure::BadFormat, [&] {
         readHeader(in, s);
         return 0;
     });
-    return guarded(bytes, whole, LoadFailure::Damaged, [&] {
+    return guarded(whole, LoadFailure::Damaged, [&] {
         if (s.extended) {
             for (int row = 5; row <= 8; ++row)
                 in.skipValue();
@@ -187,8 +197,10 @@ ValueSection readValueSection(std::string_view bytes, bool whole, const std::fun
 
         const int32_t n = in.readInteger();
         // Each line takes at least a tag and a length byte.
-        if (n < 0 || static_cast<uint64_t>(n) > in.remaining() / 2)
-            in.fail("line count out of range");
+        if (n < 0)
+            in.fail("negative line count");
+        if (static_cast<uint64_t>(n) > in.remaining() / 2)
+            in.failTruncated("more lines counted than the bytes can hold", in.position());
         s.lines.reserve(static_cast<size_t>(n));
         for (int32_t i = 0; i < n; ++i) {
             s.lines.push_back(platform::ansiToUtf8(decodeLine(in.readString())));
@@ -206,8 +218,8 @@ ValueSection readValueSection(std::string_view bytes, bool whole, const std::fun
         try {
             s.archivesFollow = in.readBoolean();
             s.end = in.position();
-        } catch (const vcl::StreamError&) {
-            if (!whole)
+        } catch (const vcl::StreamError& e) {
+            if (!whole && e.truncated())
                 throw NeedMoreBytes();
             s.archivesFollow = false;
         }

@@ -550,6 +550,8 @@ private:
         const std::string key = upper(name);
         const auto it = cls.m_byName.find(key);
         const PropInfo* existing = it == cls.m_byName.end() ? nullptr : it->second;
+        if (existing && existing->visibility == Visibility::Published && vis == Visibility::Custom)
+            return declareStreamedCopy(*existing, type, a);
         auto p = std::make_unique<PropInfo>();
         if (existing) {
             *p = *existing;
@@ -623,6 +625,34 @@ private:
         }
         cls.m_byName[key] = raw;
         cls.m_bySlot[static_cast<std::size_t>(raw->slot)] = raw;
+        cls.m_own.push_back(std::move(p));
+        return *raw;
+    }
+
+    // A published property that the class also streams itself, after its published ones (a form's
+    // PixelsPerInch): the published declaration keeps its place for the inspectors and is not
+    // stored; this copy, sharing its storage, is what the streams write and read.
+    PropInfo& declareStreamedCopy(const PropInfo& published, const TypeInfo* type, const Attrs& a)
+    {
+        if (type && type != published.type)
+            fail(published.name + " is redeclared with another type");
+        if (a.def || a.nodefault || a.stored || a.parent || a.readOnly || a.writeOnly)
+            fail(published.name + ": a streamed copy takes no attributes");
+        ClassInfo& cls = *m_class;
+        auto p = std::make_unique<PropInfo>(published);
+        p->root = published.root;
+        p->declaredIn = &cls;
+        p->visibility = Visibility::Custom;
+        p->stored = StoredRule::Always;
+        p->storedFlag = nullptr;
+        p->storedPredicate.clear();
+        PropInfo* raw = p.get();
+        bool replaced = false;
+        for (auto& q : cls.m_custom)
+            if (q->root == raw->root)
+                q = raw, replaced = true;
+        if (!replaced)
+            cls.m_custom.push_back(raw);
         cls.m_own.push_back(std::move(p));
         return *raw;
     }

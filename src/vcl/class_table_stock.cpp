@@ -11,7 +11,8 @@
 //   class NAME [: PARENT] [abstract] [streamed] [component|graphic|windowed] [container] [tile]
 //         [ownedbyparent] [namesto=PROP] [items=CLASS] [role=strings|picture|graphic|collection]
 // and inside a class:
-//   published|public|custom NAME: TYPE [ATTRS]       declares a property
+//   published|public|custom NAME: TYPE [ATTRS]       declares a property; "custom" of a published
+//                                                   one streams it after the published properties
 //   publish NAME [ATTRS], ...                       publishes (or redeclares) inherited properties
 //   init PATH = VALUE, ...                          values a new instance starts with
 // ATTRS: = VALUE (the default) | nodefault | stored=False | stored=FLAG | stored=!FLAG | stored=@RULE |
@@ -209,11 +210,11 @@ class TSizeConstraints : TPersistent
 class TControlScrollBar : TPersistent
   published ButtonSize: Integer = 0
   published Color: TColor = clBtnHighlight stored=!ParentColor
-  published Increment: TScrollBarInc = 8
+  published Increment: TScrollBarInc = 8 stored=!Smooth
   published Margin: Word = 0
   published ParentColor: Boolean = True
   published Position: Integer = 0
-  published Range: Integer = 0
+  published Range: Integer = 0 stored=@IsRangeStored  # an auto-scrolling control computes it
   published Smooth: Boolean = False
   published Size: Integer = 0
   published Style: TScrollBarStyle = ssRegular
@@ -355,13 +356,14 @@ class TForm : TCustomForm streamed
           Color nodefault, TransparentColor, TransparentColorValue, Constraints, Ctl3D, UseDockManager,
           DefaultMonitor, DockSite, DragKind, DragMode, Enabled, ParentFont = False, Font, FormStyle,
           HelpFile, HorzScrollBar, Icon, KeyPreview, Menu, OldCreateOrder, ObjectMenuItem,
-          ParentBiDiMode, PixelsPerInch, PopupMenu, Position, PrintScale, Scaled, ScreenSnap, SnapBuffer,
+          ParentBiDiMode, PixelsPerInch stored=False, PopupMenu, Position, PrintScale, Scaled, ScreenSnap, SnapBuffer,
           ShowHint, VertScrollBar, Visible = False, WindowState, WindowMenu,
           OnActivate, OnCanResize, OnClick, OnClose, OnCloseQuery, OnConstrainedResize, OnContextPopup,
           OnCreate, OnDblClick, OnDestroy, OnDeactivate, OnDockDrop, OnDockOver, OnDragDrop, OnDragOver,
           OnEndDock, OnGetSiteInfo, OnHide, OnHelp, OnKeyDown, OnKeyPress, OnKeyUp, OnMouseDown,
           OnMouseMove, OnMouseUp, OnMouseWheel, OnMouseWheelDown, OnMouseWheelUp, OnPaint, OnResize,
           OnShortCut, OnShow, OnStartDock, OnUnDock
+  custom PixelsPerInch: Integer
   custom TextHeight: Integer
   init TextHeight = 13
 
@@ -539,7 +541,7 @@ class TCustomComboBox : TWinControl abstract namesto=Text
   init Width = 145, Height = 21, ParentColor = False, TabStop = True, ItemHeight = 16
 
 class TComboBox : TCustomComboBox streamed
-  publish Style, AutoComplete, AutoDropDown, AutoCloseUp, BevelEdges, BevelInner, BevelKind, BevelOuter,
+  publish AutoComplete, AutoDropDown, AutoCloseUp, BevelEdges, BevelInner, BevelKind, BevelOuter, Style,
           Anchors, BiDiMode, CharCase, Color, Constraints, Ctl3D, DragCursor, DragKind, DragMode,
           DropDownCount, Enabled, Font, ImeMode, ImeName, ItemHeight, ItemIndex, MaxLength, ParentBiDiMode,
           ParentColor, ParentCtl3D, ParentFont, ParentShowHint, PopupMenu, ShowHint, Sorted, TabOrder,
@@ -568,14 +570,18 @@ class TPanel : TCustomPanel streamed
           OnDragDrop, OnDragOver, OnEndDock, OnEndDrag, OnEnter, OnExit, OnGetSiteInfo, OnMouseDown,
           OnMouseMove, OnMouseUp, OnResize, OnStartDock, OnStartDrag, OnUnDock
 
+# A kind other than bkCustom gives the button its caption, default and cancel flags, modal result and
+# glyph; only a caption of its own is stored then.
 class TBitBtn : TButton streamed
-  published Glyph: TBitmap
+  published Glyph: TBitmap stored=@IsCustom
   published Kind: TBitBtnKind = bkCustom
   published Layout: TButtonLayout = blGlyphLeft
   published Margin: Integer = -1
-  published NumGlyphs: TNumGlyphs = 1
+  published NumGlyphs: TNumGlyphs = 1 stored=@IsCustom
   published Style: TButtonStyle = bsAutoDetect
   published Spacing: Integer = 4
+  publish Cancel stored=@IsCustom, Caption stored=@IsCustomCaption, Default stored=@IsCustom,
+          ModalResult stored=@IsCustom
   init Width = 75, Height = 25
 
 class TSpeedButton : TGraphicControl streamed namesto=
@@ -690,28 +696,32 @@ class TTrackBar : TWinControl streamed namesto=
           OnEndDrag, OnEnter, OnExit, OnKeyDown, OnKeyPress, OnKeyUp, OnStartDock, OnStartDrag
   init Width = 150, Height = 45, TabStop = True
 
+# Min and Max have no default: forms always carry both.
 class TProgressBar : TWinControl streamed namesto=
-  public Max: Integer = 100
-  public Min: Integer = 0
+  public Min: Integer
+  public Max: Integer
   public Orientation: TProgressBarOrientation = pbHorizontal
   public Position: Integer = 0
   public Smooth: Boolean = False
   public Step: Integer = 10
-  publish Align, Anchors, BorderWidth, Constraints, DragCursor, DragKind, DragMode, Enabled, Max, Min,
+  publish Align, Anchors, BorderWidth, DragCursor, DragKind, DragMode, Enabled, Constraints, Min, Max,
           Orientation, ParentShowHint, PopupMenu, Position, Smooth, Step, ShowHint, TabOrder, TabStop,
           Visible, OnContextPopup, OnDragDrop, OnDragOver, OnEndDock, OnEndDrag, OnEnter, OnExit,
           OnMouseDown, OnMouseMove, OnMouseUp, OnStartDock, OnStartDrag
-  init Width = 150, Height = 16
+  init Width = 150, Height = 16, Max = 100
 
+# HotKey, InvalidKeys and Modifiers have no default: forms always carry them ("HotKey = 32833" is Alt+A).
 class TCustomHotKey : TWinControl abstract namesto=
-  public HotKey: TShortCut = 32833
-  public InvalidKeys: THKInvalidKeys = [hcNone, hcShift]
-  public Modifiers: THKModifiers = [hkAlt]
+  public AutoSize: Boolean = True
+  public HotKey: TShortCut
+  public InvalidKeys: THKInvalidKeys
+  public Modifiers: THKModifiers
   public OnChange: TNotifyEvent
-  init Width = 121, Height = 19, TabStop = True
+  init Width = 121, Height = 19, TabStop = True, HotKey = 32833, InvalidKeys = [hcNone, hcShift],
+       Modifiers = [hkAlt]
 
 class THotKey : TCustomHotKey streamed
-  publish Anchors, BiDiMode, Constraints, Enabled, HotKey, InvalidKeys, Modifiers, ParentBiDiMode,
+  publish Anchors, AutoSize, BiDiMode, Constraints, Enabled, HotKey, InvalidKeys, Modifiers, ParentBiDiMode,
           ParentShowHint, PopupMenu, ShowHint, TabOrder, TabStop = True, Visible, OnChange, OnContextPopup,
           OnEnter, OnExit, OnMouseDown, OnMouseMove, OnMouseUp
 

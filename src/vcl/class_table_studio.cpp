@@ -237,9 +237,9 @@ class TWindowsMediaPlayer : TWinControl streamed namesto=
 
 # The play list that scripts reach as InternalPlayList; it is never part of a form.
 class TInternalPlayList : TStringList
-  public Active: Boolean = False
-  public ActiveFile: string
-  public ActiveFileHandle: Integer readonly
+  published Active: Boolean = False
+  published ActiveFile: string
+  published ActiveFileHandle: Integer readonly
 
 # ---- design-time placeholders ---------------------------------------------------------------------
 class TDesignComponent : TWinControl abstract tile namesto=

@@ -299,6 +299,17 @@ bool Component::isParentOf(const Component& other) const
     return false;
 }
 
+namespace {
+
+// Where the windowed controls of a child list begin: the list holds the controls without a window
+// first, so the place is found by halving, however many children a (read) form has.
+std::vector<Component*>::iterator firstWindowed(std::vector<Component*>& list)
+{
+    return std::partition_point(list.begin(), list.end(), [](Component* c) { return !c->isWinControl(); });
+}
+
+} // namespace
+
 void Component::setParent(Component* parent)
 {
     if (parent == m_parent)
@@ -321,7 +332,7 @@ void Component::setParent(Component* parent)
             parent->m_tabList.push_back(this);
         } else {
             // Controls without a window stay below the windowed ones.
-            auto it = std::find_if(list.begin(), list.end(), [](Component* c) { return c->isWinControl(); });
+            auto it = firstWindowed(list);
             list.insert(it, this);
         }
     }
@@ -342,7 +353,7 @@ void Component::bringToFront()
     if (isWinControl()) {
         list.push_back(this);
     } else {
-        auto it = std::find_if(list.begin(), list.end(), [](Component* c) { return c->isWinControl(); });
+        auto it = firstWindowed(list);
         list.insert(it, this);
     }
     m_parent->notifyControlsChanged();
@@ -355,7 +366,7 @@ void Component::sendToBack()
     auto& list = m_parent->m_controls;
     std::erase(list, this);
     if (isWinControl()) {
-        auto it = std::find_if(list.begin(), list.end(), [](Component* c) { return c->isWinControl(); });
+        auto it = firstWindowed(list);
         list.insert(it, this);
     } else {
         list.insert(list.begin(), this);

@@ -37,6 +37,8 @@ struct Known {
     const ClassInfo* page = nullptr;
     const ClassInfo* font = nullptr;
     const PropInfo* availableAgents = nullptr;
+    const ClassInfo* bitBtn = nullptr;
+    const PropInfo* kind = nullptr;
 };
 
 const Known& known()
@@ -68,6 +70,8 @@ const Known& known()
         k.page = &r.classNamed("TPage");
         k.font = &r.classNamed("TFont");
         k.availableAgents = root("TMSAgent", "AvailableAgents");
+        k.bitBtn = &r.classNamed("TBitBtn");
+        k.kind = root("TBitBtn", "Kind");
         return k;
     }();
     return k;
@@ -109,6 +113,47 @@ void setPages(Component& notebook, const Value& list)
         Component::destroy(*pages[i]);
     if (notebook.integer("PageIndex") >= static_cast<std::int64_t>(n))
         notebook.setInteger("PageIndex", n == 0 ? 0 : static_cast<std::int64_t>(n) - 1);
+}
+
+// What a kind of bitmap button sets: its caption and modal result, in TBitBtnKind order.
+struct BitBtnKind {
+    const char* name;
+    const char* caption;
+    int modalResult;
+};
+constexpr BitBtnKind kBitBtnKinds[] = {
+    {"bkCustom", "", 0},      {"bkOK", "OK", 1},          {"bkCancel", "Cancel", 2}, {"bkHelp", "&Help", 0},
+    {"bkYes", "&Yes", 6},     {"bkNo", "&No", 7},         {"bkClose", "&Close", 0},  {"bkAbort", "Abort", 3},
+    {"bkRetry", "&Retry", 4}, {"bkIgnore", "&Ignore", 5}, {"bkAll", "&All", 8},
+};
+
+const BitBtnKind& bitBtnKind(const std::string& name)
+{
+    for (const auto& k : kBitBtnKinds)
+        if (name == k.name)
+            return k;
+    return kBitBtnKinds[0];
+}
+
+// A new kind fills in what it stands for. While a stream is read, a caption that came with the stream
+// stays: only a button without one takes the kind's.
+void applyBitBtnKind(Component& c)
+{
+    const std::string kind = c.text("Kind");
+    if (kind == "bkCustom")
+        return;
+    const BitBtnKind& k = bitBtnKind(kind);
+    const ClassInfo& cls = c.classInfo();
+    const bool loading = c.isLoading();
+    c.storeValue(*cls.findProperty("Default"), Value::boolean(kind == "bkOK" || kind == "bkYes"));
+    c.storeValue(*cls.findProperty("Cancel"), Value::boolean(kind == "bkCancel" || kind == "bkNo"));
+    if (!loading || c.text("Caption").empty())
+        c.storeValue(*cls.findProperty("Caption"), Value::string(k.caption));
+    c.storeValue(*cls.findProperty("ModalResult"), Value::integerValue(k.modalResult));
+    c.storeValue(*cls.findProperty("NumGlyphs"), Value::integerValue(2));
+    if (!loading)
+        for (const char* path : {"Default", "Cancel", "Caption", "ModalResult", "NumGlyphs"})
+            c.notifyPropertyChanged(path);
 }
 
 // The agent character files of the system, one full path per line: "*.acs" in msagent/chars under
@@ -261,7 +306,9 @@ void afterAssign(Component& c, Persistent& obj, const PropInfo& prop, const Valu
     const Known& k = known();
     const PropInfo* r = prop.root;
     const ClassInfo& cls = c.classInfo();
-    if (cls.inheritsFrom(k.checkBox)) {
+    if (cls.inheritsFrom(k.bitBtn) && r == k.kind && !(previous == c.storedValue(prop))) {
+        applyBitBtnKind(c);
+    } else if (cls.inheritsFrom(k.checkBox)) {
         if (r == k.checked)
             c.storeValue(*k.state, Value::ident(c.boolean("Checked") ? "cbChecked" : "cbUnchecked"));
         else if (r == k.state)
@@ -294,6 +341,12 @@ bool storedByRule(const Persistent& obj, const std::string& rule)
                               c->integer("VertScrollBar.Range") != 0;
         return rule == "IsFormSizeStored" ? formSize : !formSize;
     }
+    if (rule == "IsRangeStored")
+        return !c->boolean("AutoScroll");
+    if (rule == "IsCustom")
+        return c->text("Kind") == "bkCustom";
+    if (rule == "IsCustomCaption")
+        return c->text("Caption") != bitBtnKind(c->text("Kind")).caption;
     throw platform::Error("Unknown stored rule " + rule);
 }
 

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <unordered_set>
 
 namespace vcl {
 
@@ -16,6 +18,14 @@ namespace vcl {
 // Writing
 
 namespace {
+
+// Cardinal, LongWord and handles: unsigned 32-bit values that the stream carries as the Int32 of the
+// same bits, as the platform's streaming writes every 32-bit ordinal.
+bool isUnsigned32(const TypeInfo& type)
+{
+    return type.kind == TypeKind::Integer && type.minValue >= 0 && type.maxValue > INT32_MAX &&
+           type.maxValue <= UINT32_MAX;
+}
 
 bool isStored(const Persistent& obj, const PropInfo& prop)
 {
@@ -57,6 +67,8 @@ void writeSimple(TypedValueWriter& w, const TypeInfo& type, const Value& v)
     case TypeKind::Int64:
         if (const IdentEntry* e = type.identFor(v.integer))
             w.writeIdent(e->name);
+        else if (isUnsigned32(type))
+            w.writeInteger(static_cast<std::int32_t>(static_cast<std::uint32_t>(v.integer)));
         else
             w.writeInteger(v.integer);
         return;
@@ -200,6 +212,9 @@ struct ReadState {
 // The properties of one record read so far, to refuse a property given twice.
 struct Seen {
     std::vector<std::pair<const Persistent*, const PropInfo*>> known;
+    // Names of unknown properties (upper case, with the object that holds them): a record may carry
+    // any number of them, so they are looked up by hash.
+    std::unordered_set<std::string> unknown;
 };
 
 void readProperty(ReadState& s, Component& c, Seen& seen)
@@ -246,9 +261,10 @@ void readProperty(ReadState& s, Component& c, Seen& seen)
             twice();
         seen.known.push_back(key);
     } else {
-        for (const auto& u : obj->unknownProperties())
-            if (platform::equalsNoCase(u.name, rest))
-                twice();
+        std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(obj)) + ':';
+        key += platform::toUpperAscii(rest);
+        if (!seen.unknown.insert(std::move(key)).second)
+            twice();
     }
     const std::size_t valuePos = in.position();
     Value v = in.readValue();
@@ -260,6 +276,12 @@ void readProperty(ReadState& s, Component& c, Seen& seen)
         obj->unknownProperties().push_back({std::string(rest), std::move(v)});
         return;
     }
+    if (prop->stored == StoredRule::Never) {
+        // A published property that the class streams itself is read as that.
+        for (const PropInfo* custom : obj->classInfo().m_custom)
+            if (custom->root == prop->root)
+                prop = custom;
+    }
     if (prop->isEvent() || prop->readOnly || prop->stored == StoredRule::Never)
         return; // handlers are bound through the script; computed and header values are not set
     if (prop->type->kind == TypeKind::Class) {
@@ -270,6 +292,8 @@ void readProperty(ReadState& s, Component& c, Seen& seen)
         if (role == ClassRole::Object)
             failAt(s, namePos, "property " + fullName + " of " + c.name() + " has no value of its own");
     }
+    if (isUnsigned32(*prop->type) && v.isInteger() && v.integer < 0 && v.integer >= INT32_MIN)
+        v = Value::integerValue(v.integer + (std::int64_t(1) << 32));
     try {
         c.setPropertyValue(*obj, *prop, v, fullName);
     } catch (const StreamError&) {
@@ -318,6 +342,8 @@ Component& readRecord(ReadState& s, Component* parent, int depth, const ClassInf
         c->setLoading(true);
         s.root = c;
     } else {
+        if (cls->inheritsFrom("TCustomForm"))
+            failAt(s, classPos, "a form (" + cls->name + ") cannot be inside another component");
         Component& root = *s.root;
         Component* owner = cls->ownedByParent && parent ? parent : &root;
         if (!name.empty() && (owner->findComponent(name) || platform::equalsNoCase(root.name(), name))) {

@@ -9,9 +9,9 @@
 
 namespace vcl {
 
-StreamError::StreamError(const std::string& detail, std::uint64_t offset)
+StreamError::StreamError(const std::string& detail, std::uint64_t offset, bool truncated)
     : platform::Error("Invalid stream format at offset " + std::to_string(offset) + ": " + detail),
-      m_detail(detail), m_offset(offset)
+      m_detail(detail), m_offset(offset), m_truncated(truncated)
 {}
 
 void doubleToExtended(double value, unsigned char out[10])
@@ -316,11 +316,17 @@ void TypedValueReader::fail(const std::string& detail) const
     failAt(detail, m_pos);
 }
 
+void TypedValueReader::failTruncated(const std::string& detail, std::size_t pos) const
+{
+    throw StreamError(detail, m_base + pos, true);
+}
+
 void TypedValueReader::need(std::size_t count) const
 {
     if (count > remaining())
-        fail("unexpected end of stream (" + std::to_string(count) + " bytes needed, " +
-             std::to_string(remaining()) + " left)");
+        failTruncated("unexpected end of stream (" + std::to_string(count) + " bytes needed, " +
+                          std::to_string(remaining()) + " left)",
+                      m_pos);
 }
 
 void TypedValueReader::seek(std::size_t pos)
@@ -375,16 +381,19 @@ std::size_t TypedValueReader::readLength32()
     if (n < 0)
         failAt("negative length " + std::to_string(n), at);
     if (static_cast<std::size_t>(n) > remaining())
-        failAt("length " + std::to_string(n) + " runs past the end of the stream (" +
-                   std::to_string(remaining()) + " bytes left)",
-               at);
+        failTruncated("length " + std::to_string(n) + " runs past the end of the stream (" +
+                          std::to_string(remaining()) + " bytes left)",
+                      at);
     return static_cast<std::size_t>(n);
 }
 
 void TypedValueReader::readSignature()
 {
-    if (!trySignature())
-        fail("signature TPF0 expected");
+    if (trySignature())
+        return;
+    if (remaining() < 4 && kStreamSignature.substr(0, remaining()) == m_data.substr(m_pos))
+        failTruncated("signature TPF0 expected", m_pos);
+    fail("signature TPF0 expected");
 }
 
 bool TypedValueReader::trySignature()
@@ -500,8 +509,8 @@ std::string TypedValueReader::readString()
         if (n < 0)
             failAt("negative length " + std::to_string(n), lenAt);
         if (static_cast<std::uint64_t>(n) * 2 > remaining())
-            failAt("wide text of " + std::to_string(n) + " characters runs past the end of the stream",
-                   lenAt);
+            failTruncated("wide text of " + std::to_string(n) + " characters runs past the end of the stream",
+                          lenAt);
         const std::string_view bytes = readBytes(static_cast<std::size_t>(n) * 2);
         std::u16string wide(static_cast<std::size_t>(n), u'\0');
         for (std::size_t i = 0; i < wide.size(); ++i)

@@ -22,16 +22,20 @@
 
 namespace vcl {
 
-// "Invalid stream format at offset N: ..." for malformed or truncated input.
+// "Invalid stream format at offset N: ..." for malformed or truncated input. `truncated` tells that
+// the bytes ended (or a length ran past their end) where more bytes could have made a value, so that
+// a reader of the first part of a file knows when to read further and when the file is damaged.
 class StreamError : public platform::Error {
 public:
-    StreamError(const std::string& detail, std::uint64_t offset);
+    StreamError(const std::string& detail, std::uint64_t offset, bool truncated = false);
     std::uint64_t offset() const { return m_offset; }
     const std::string& detail() const { return m_detail; }
+    bool truncated() const { return m_truncated; }
 
 private:
     std::string m_detail;
     std::uint64_t m_offset;
+    bool m_truncated;
 };
 
 // Deepest nesting of Lists and Collections (and of component records) that a reader follows.
@@ -152,6 +156,8 @@ public:
 
     [[noreturn]] void fail(const std::string& detail) const;
     [[noreturn]] void failAt(const std::string& detail, std::size_t pos) const;
+    // The bytes end too early for what they announce (see StreamError::truncated).
+    [[noreturn]] void failTruncated(const std::string& detail, std::size_t pos) const;
 
 private:
     void need(std::size_t count) const;

@@ -270,6 +270,7 @@ TEST(ArchiveBlock, DamagedBlocksStopCleanly)
          true, 1},
         {"huge name length", header(0, 1) + good + le32(0x7FFFFFFF) + "x", true, 1},
         {"negative name length", header(0, 1) + le32(-1), true, 0},
+        {"name of 5000 bytes", header(0, 1) + le32(5000) + std::string(5000, 'n'), true, 0},
         {"wrong data marker",
          header(0, 1) + good + le32(1) + "b" + std::string("\x02\x02", 2) + le32(0) + "ADX" +
              std::string(1, '\0') + le32(0) + le32(0) + le32(0),

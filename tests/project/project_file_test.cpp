@@ -429,3 +429,23 @@ TEST_F(ProjectFile, SavingThroughALinkReplacesTheLinkedFile)
     EXPECT_EQ(loaded->lines, std::vector<std::string>{"changed"});
     EXPECT_EQ(countEntries(file.parent_path()), 1u);
 }
+
+TEST_F(ProjectFile, OnlyBytesThatRanOutAskForMoreOfTheFile)
+{
+    // A first part of a file that ends inside the form asks for more; a form that is damaged in its
+    // first part is refused at once, so a damaged file is never read whole into memory.
+    Project p = sampleProject(home);
+    save(p);
+    const std::string good = lmbtest::readFile(file);
+    const size_t formAt = good.find(formStream());
+    const std::string_view cut = std::string_view(good).substr(0, formAt + 20);
+    EXPECT_THROW(readValueSection(cut, false), NeedMoreBytes);
+    std::string notForm = good;
+    notForm.replace(notForm.find("TForm"), 5, "TEdit");
+    try {
+        readValueSection(std::string_view(notForm).substr(0, formAt + 20), false);
+        ADD_FAILURE() << "accepted";
+    } catch (const ProjectLoadError& e) {
+        EXPECT_EQ(e.failure(), LoadFailure::Damaged);
+    }
+}

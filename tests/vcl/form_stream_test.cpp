@@ -42,7 +42,8 @@ private:
     std::string m_s;
 };
 
-// A form with a label in bold, a button and a list box with two items, as the writer must lay it out.
+// A centred form with a label in bold, a button and a list box with two items, as the writer must lay
+// it out.
 std::string handMadeForm()
 {
     Bytes b;
@@ -51,7 +52,9 @@ std::string handMadeForm()
     b.prop("Caption").str("Form1").prop("Color").ident("clBtnFace");
     b.prop("Font.Charset").ident("DEFAULT_CHARSET").prop("Font.Color").ident("clWindowText");
     b.prop("Font.Height").int8(-11).prop("Font.Name").str("MS Sans Serif").prop("Font.Style").set({});
-    b.prop("OldCreateOrder").boolean(false).prop("PixelsPerInch").int8(96).prop("TextHeight").int8(13);
+    // PixelsPerInch is the form's own data, written after the published properties.
+    b.prop("OldCreateOrder").boolean(false).prop("Position").ident("poScreenCenter");
+    b.prop("PixelsPerInch").int8(96).prop("TextHeight").int8(13);
     b.end();
     b.name("TLabel").name("Label1");
     b.prop("Left").int8(8).prop("Top").int8(8).prop("Width").int8(32).prop("Height").int8(13);
@@ -102,6 +105,7 @@ TEST(FormStream, HandMadeBytesReadBackAndAreWrittenTheSameWay)
     built->setInteger("Height", 380);
     built->setInteger("Left", 0);
     built->setInteger("Top", 0);
+    built->setText("Position", "poScreenCenter");
     auto add = [&](const char* cls, const char* name, int left, int top) -> Component& {
         Component& c = built->adopt(Component::create(cls));
         c.setName(name);
@@ -169,6 +173,8 @@ TEST(FormStream, MalformedStreamsAreRejectedWithAClearMessage)
          "accepted"}, // unknown: kept
         {formWith("TLabel", "L", "", Bytes().name("TButton").name("B").end().end().str()),
          "control B cannot be inside L (TLabel)"},
+        {formWith("TPanel", "P", "", Bytes().name("TForm").name("Inner").end().end().str()),
+         "a form (TForm) cannot be inside another component"},
         {formWith("TLabel", "L", "", Bytes().name("TSynEditorOptionsContainer").name("O").end().end().str()),
          "accepted"}, // a component without parent may sit in any record
         {Bytes()
@@ -269,4 +275,37 @@ TEST(FormStream, PrefixFlagsAndPlaceholderTiles)
     const std::string written = writeComponentStream(*form);
     EXPECT_EQ(written.find("Visible"), std::string::npos); // not a published property of the timer
     EXPECT_NE(written.find("Interval"), std::string::npos);
+}
+
+TEST(FormStream, UnsignedPropertiesTravelAsTheInt32OfTheirBits)
+{
+    // 3,000,000,000 ms is 0xB2D05E00: an Int32 on the stream, as every 32-bit ordinal is written.
+    const std::string interval = Bytes().prop("Interval").u8(4).raw(std::string("\x00\x5E\xD0\xB2", 4)).str();
+    const std::string stream =
+        formWith("TTimer", "Timer1",
+                 Bytes().prop("Left").int8(0).prop("Top").int8(0).str() +
+                     Bytes().prop("Width").int8(32).prop("Height").int8(32).str() + interval);
+    auto form = readFormStream(stream);
+    EXPECT_EQ(form->findComponent("Timer1")->integer("Interval"), 3000000000);
+    EXPECT_NE(writeComponentStream(*form).find(interval), std::string::npos);
+}
+
+TEST(FormStream, BitmapButtonsOfAStandardKindTakeItsValues)
+{
+    const std::string head = Bytes().prop("Left").int8(0).prop("Top").int8(0).prop("Width").int8(75).str() +
+                             Bytes().prop("Height").int8(25).prop("TabOrder").int8(0).str();
+    const std::string ok = formWith("TBitBtn", "B", head + Bytes().prop("Kind").ident("bkOK").str());
+    auto form = readFormStream(ok);
+    const Component& b = *form->findComponent("B");
+    EXPECT_EQ(b.text("Caption"), "OK");
+    EXPECT_EQ(b.integer("ModalResult"), 1);
+    EXPECT_TRUE(b.boolean("Default"));
+    EXPECT_EQ(b.integer("NumGlyphs"), 2);
+    const std::string written = writeComponentStream(*form);
+    EXPECT_EQ(written.find("Caption", written.find("TBitBtn")), std::string::npos);
+
+    const std::string own = Bytes().prop("Caption").str("Go").str();
+    auto form2 = readFormStream(formWith("TBitBtn", "B", own + Bytes().prop("Kind").ident("bkYes").str()));
+    EXPECT_EQ(form2->findComponent("B")->text("Caption"), "Go");
+    EXPECT_EQ(form2->findComponent("B")->integer("ModalResult"), 6);
 }

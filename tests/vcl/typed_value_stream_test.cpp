@@ -255,19 +255,20 @@ TEST(TypedValueStream, MalformedInputIsRejectedWithItsOffset)
         const char* what;
         std::string in;
         std::uint64_t offset;
+        bool truncated; // more bytes might have made it a value: a reader of a prefix asks for them
     } rows[] = {
-        {"empty", "", 0},
-        {"unknown tag", bytes({21}), 0},
-        {"truncated Int32", bytes({4, 1, 2}), 1},
-        {"truncated String", bytes({6, 5, 'a'}), 2},
-        {"negative LString length", bytes({12, 0xFF, 0xFF, 0xFF, 0xFF}), 1},
-        {"binary of 2 GiB claimed in a few bytes", bytes({10, 0, 0, 0, 0x7F, 1, 2, 3}), 1},
-        {"negative binary length", bytes({10, 0, 0, 0, 0x80}), 1},
-        {"WString length beyond the end", bytes({18, 0, 0, 0, 0x40, 0x41, 0}), 1},
-        {"list without end", bytes({1, 2, 1, 2, 2}), 5},
-        {"set without end", bytes({11, 1, 'a'}), 3},
-        {"collection item that is no list", bytes({14, 6, 0}), 1},
-        {"tag inside a list", bytes({1, 0xC8}), 1},
+        {"empty", "", 0, true},
+        {"unknown tag", bytes({21}), 0, false},
+        {"truncated Int32", bytes({4, 1, 2}), 1, true},
+        {"truncated String", bytes({6, 5, 'a'}), 2, true},
+        {"negative LString length", bytes({12, 0xFF, 0xFF, 0xFF, 0xFF}), 1, false},
+        {"binary of 2 GiB claimed in a few bytes", bytes({10, 0, 0, 0, 0x7F, 1, 2, 3}), 1, true},
+        {"negative binary length", bytes({10, 0, 0, 0, 0x80}), 1, false},
+        {"WString length beyond the end", bytes({18, 0, 0, 0, 0x40, 0x41, 0}), 1, true},
+        {"list without end", bytes({1, 2, 1, 2, 2}), 5, true},
+        {"set without end", bytes({11, 1, 'a'}), 3, true},
+        {"collection item that is no list", bytes({14, 6, 0}), 1, false},
+        {"tag inside a list", bytes({1, 0xC8}), 1, false},
     };
     for (const auto& r : rows) {
         for (int mode = 0; mode < 2; ++mode) {
@@ -280,6 +281,7 @@ TEST(TypedValueStream, MalformedInputIsRejectedWithItsOffset)
                 ADD_FAILURE() << r.what << ": accepted";
             } catch (const StreamError& e) {
                 EXPECT_EQ(e.offset(), 100 + r.offset) << r.what << ": " << e.what();
+                EXPECT_EQ(e.truncated(), r.truncated) << r.what;
                 EXPECT_NE(std::string(e.what()).find("Invalid stream format"), std::string::npos);
             }
         }
