@@ -315,6 +315,12 @@ Expr* Parser::lookupWith(NameId name, std::uint32_t pos, bool statement)
 Expr* Parser::parseDesignator(bool statement, bool addressOf)
 {
     DepthGuard guard(*this);
+    if (statement && m_tok.is(Tok::LParen)) {
+        advance();
+        Expr* e = parseExpr();
+        expect(Tok::RParen);
+        return parseSelectors(e, statement);
+    }
     if (!m_tok.isIdent()) {
         if (m_tok.is(Tok::Eof))
             fail(MessageCode::UnexpectedEndOfFile);
