@@ -117,6 +117,73 @@ void nLower(Interpreter&, Value* a, Value& r)
     r = Value::string(s);
 }
 
+// The letters with a case partner beyond ASCII that scripts meet in their texts: Latin-1, Latin
+// Extended-A, Greek and Cyrillic. Returns the code point unchanged when it has no partner.
+char32_t caseOf(char32_t c, bool toUpper)
+{
+    if (toUpper) {
+        if ((c >= 0xE0 && c <= 0xFE && c != 0xF7) || (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) ||
+            (c >= 0x430 && c <= 0x44F))
+            return c - 0x20;
+        if (c == 0xFF)
+            return 0x178;
+        if (c >= 0x450 && c <= 0x45F)
+            return c - 0x50;
+    } else {
+        if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) ||
+            (c >= 0x410 && c <= 0x42F))
+            return c + 0x20;
+        if (c == 0x178)
+            return 0xFF;
+        if (c >= 0x400 && c <= 0x40F)
+            return c + 0x50;
+    }
+    // Latin Extended-A pairs: upper, then lower; the upper one is even except in two runs
+    const bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+    const bool paired = (c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177) || oddUpper;
+    if (!paired)
+        return c;
+    const bool isUpper = ((c & 1) != 0) == oddUpper;
+    if (isUpper == toUpper)
+        return c;
+    return toUpper ? c - 1 : c + 1; // the lower letter follows its upper one
+}
+
+// AnsiUpperCase and AnsiLowerCase: letters of the texts' own alphabets too. Bytes that are not a
+// two-byte UTF-8 sequence pass through as they are.
+std::string ansiCase(std::string_view s, bool toUpper)
+{
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        if (b < 0x80) {
+            out += toUpper ? upper(s[i]) : lower(s[i]);
+            continue;
+        }
+        const auto b2 = i + 1 < s.size() ? static_cast<unsigned char>(s[i + 1]) : 0u;
+        if (b < 0xC2 || b > 0xDF || (b2 & 0xC0) != 0x80) {
+            out += s[i];
+            continue;
+        }
+        const char32_t c = caseOf((static_cast<char32_t>(b & 0x1F) << 6) | (b2 & 0x3F), toUpper);
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+        ++i;
+    }
+    return out;
+}
+
+void nAnsiUpper(Interpreter&, Value* a, Value& r)
+{
+    r = Value::string(ansiCase(S(a[0]), true));
+}
+
+void nAnsiLower(Interpreter&, Value* a, Value& r)
+{
+    r = Value::string(ansiCase(S(a[0]), false));
+}
+
 void trimImpl(Value* a, Value& r, bool left, bool right)
 {
     std::string_view s = S(a[0]);
@@ -563,8 +630,8 @@ const std::vector<NativeDef>& nativeTable()
         {"procedure Insert(const Source: String; var S: String; Index: Integer)", "INSERT", nInsert, true},
         {"function UpperCase(const S: String): String", "UPPERCASE", nUpper, true},
         {"function LowerCase(const S: String): String", "LOWERCASE", nLower, true},
-        {"function AnsiUpperCase(const S: String): String", "ANSIUPPERCASE", nUpper, true},
-        {"function AnsiLowerCase(const S: String): String", "ANSILOWERCASE", nLower, true},
+        {"function AnsiUpperCase(const S: String): String", "ANSIUPPERCASE", nAnsiUpper, true},
+        {"function AnsiLowerCase(const S: String): String", "ANSILOWERCASE", nAnsiLower, true},
         {"function Trim(const S: String): String", "TRIM", nTrim, true},
         {"function TrimLeft(const S: String): String", "TRIMLEFT", nTrimLeft, true},
         {"function TrimRight(const S: String): String", "TRIMRIGHT", nTrimRight, true},
