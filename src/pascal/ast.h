@@ -75,7 +75,8 @@ struct Expr {
     EK kind;
     std::uint8_t op = 0;
     OpClass cls = OpClass::I32;
-    bool flag = false; // Binary: short-circuit; Var: written; Method: ignore result
+    bool flag = false; // Binary: short-circuit; Var: written; Method: ignore result; SetCons:
+                       // constant elements out of a set's range (imm: the position of the first)
     std::uint32_t pos = 0;
     const Type* type = nullptr;
     Expr* a = nullptr;

@@ -270,6 +270,8 @@ void CodeGen::to(Expr* e, int dst)
         convTo(e, dst);
         return;
     case EK::SetCons: {
+        if (e->flag) // constant elements beyond a set's 0..255
+            throw CompileError{MessageCode::ConstantOutOfRange, {}, static_cast<std::uint32_t>(e->imm)};
         if (e->constIndex >= 0) {
             emit(OP_LOADK, dst, 0, 0, constant(m_parser->constant(e->constIndex)));
             return;

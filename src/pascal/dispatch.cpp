@@ -549,8 +549,13 @@ void Interpreter::execute(std::size_t baseDepth)
                 case OP_CALLM: {
                     Value* self = R + in->a;
                     HostObject* o = self->asObject();
-                    if (!o)
+                    if (!o) {
+                        // Free on nil does nothing, as in Delphi: a finally block may free an
+                        // object whose creation failed
+                        if (isFreeMethod(static_cast<std::uint32_t>(in->d)))
+                            break;
                         fail("Nil object reference");
+                    }
                     if (o->freed())
                         fail("Object already freed");
                     callHost(static_cast<std::uint32_t>(in->d), self + 1, in->b, self, {});

@@ -478,6 +478,12 @@ void Interpreter::coerce(Value& v, std::int32_t type, const std::string& what) c
     }
 }
 
+bool Interpreter::isFreeMethod(std::uint32_t import) const
+{
+    const Import& imp = m_program->imports[import];
+    return imp.kind == ImportKind::Method && imp.argCount == 0 && platform::equalsNoCase(imp.name, "Free");
+}
+
 void Interpreter::callHost(std::uint32_t import, Value* base, int argc, Value* self, std::string_view cls)
 {
     const Import& imp = m_program->imports[import];

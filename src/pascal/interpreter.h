@@ -82,6 +82,7 @@ private:
     Value invoke(std::uint32_t routine, const std::vector<Value>& args, std::vector<Value>* varsOut);
     void callHost(std::uint32_t import, Value* base, int argc, Value* self, std::string_view cls);
     void callExternal(std::uint32_t index, Value* base, int argc);
+    bool isFreeMethod(std::uint32_t import) const;
     void coerce(Value& v, std::int32_t type, const std::string& what) const;
     int classOf(const HostObject* o);
     bool isA(const HostObject* o, int cls);

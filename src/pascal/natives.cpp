@@ -6,6 +6,7 @@
 #include "pascal/interpreter.h"
 #include "pascal/runtime_error.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -115,6 +116,73 @@ void nLower(Interpreter&, Value* a, Value& r)
     for (char& c : s)
         c = lower(c);
     r = Value::string(s);
+}
+
+// The letters with a case partner beyond ASCII that scripts meet in their texts: Latin-1, Latin
+// Extended-A, Greek and Cyrillic. Returns the code point unchanged when it has no partner.
+char32_t caseOf(char32_t c, bool toUpper)
+{
+    if (toUpper) {
+        if ((c >= 0xE0 && c <= 0xFE && c != 0xF7) || (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) ||
+            (c >= 0x430 && c <= 0x44F))
+            return c - 0x20;
+        if (c == 0xFF)
+            return 0x178;
+        if (c >= 0x450 && c <= 0x45F)
+            return c - 0x50;
+    } else {
+        if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) ||
+            (c >= 0x410 && c <= 0x42F))
+            return c + 0x20;
+        if (c == 0x178)
+            return 0xFF;
+        if (c >= 0x400 && c <= 0x40F)
+            return c + 0x50;
+    }
+    // Latin Extended-A pairs: upper, then lower; the upper one is even except in two runs
+    const bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+    const bool paired = (c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177) || oddUpper;
+    if (!paired)
+        return c;
+    const bool isUpper = ((c & 1) != 0) == oddUpper;
+    if (isUpper == toUpper)
+        return c;
+    return toUpper ? c - 1 : c + 1; // the lower letter follows its upper one
+}
+
+// AnsiUpperCase and AnsiLowerCase: letters of the texts' own alphabets too. Bytes that are not a
+// two-byte UTF-8 sequence pass through as they are.
+std::string ansiCase(std::string_view s, bool toUpper)
+{
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        if (b < 0x80) {
+            out += toUpper ? upper(s[i]) : lower(s[i]);
+            continue;
+        }
+        const auto b2 = i + 1 < s.size() ? static_cast<unsigned char>(s[i + 1]) : 0u;
+        if (b < 0xC2 || b > 0xDF || (b2 & 0xC0) != 0x80) {
+            out += s[i];
+            continue;
+        }
+        const char32_t c = caseOf((static_cast<char32_t>(b & 0x1F) << 6) | (b2 & 0x3F), toUpper);
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+        ++i;
+    }
+    return out;
+}
+
+void nAnsiUpper(Interpreter&, Value* a, Value& r)
+{
+    r = Value::string(ansiCase(S(a[0]), true));
+}
+
+void nAnsiLower(Interpreter&, Value* a, Value& r)
+{
+    r = Value::string(ansiCase(S(a[0]), false));
 }
 
 void trimImpl(Value* a, Value& r, bool left, bool right)
@@ -431,6 +499,110 @@ void nStrToBool(Interpreter&, Value* a, Value& r)
     }
 }
 
+// The decimal digits of x as Delphi's text conversions see them: 18 significant digits, the first
+// standing for 10^exp10.
+struct Decimal {
+    std::string digits; // 18 digits, no sign
+    int exp10 = 0;
+    bool negative = false;
+};
+
+Decimal decimalOf(double x)
+{
+    Decimal d;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.17e", x);
+    const char* p = buf;
+    if (*p == '-') {
+        d.negative = true;
+        ++p;
+    }
+    for (; *p && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9')
+            d.digits += *p;
+    if (*p == 'e')
+        d.exp10 = std::atoi(p + 1);
+    return d;
+}
+
+// Keeps the first `keep` digits, rounding half away from zero as Delphi's Format does (2.5 gives 3).
+// A carry into a new leading digit raises exp10.
+void roundDigits(Decimal& d, int keep)
+{
+    if (keep < 0) {
+        d.digits.assign(1, '0');
+        return;
+    }
+    if (keep >= static_cast<int>(d.digits.size()))
+        return;
+    const bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
+    d.digits.resize(static_cast<std::size_t>(keep));
+    if (!up)
+        return;
+    int i = keep - 1;
+    for (; i >= 0; --i) {
+        if (d.digits[static_cast<std::size_t>(i)] != '9') {
+            ++d.digits[static_cast<std::size_t>(i)];
+            break;
+        }
+        d.digits[static_cast<std::size_t>(i)] = '0';
+    }
+    if (i < 0) {
+        d.digits.insert(d.digits.begin(), '1');
+        ++d.exp10;
+    }
+}
+
+// %f, %n, %m: fixed notation with `decimals` digits after the point.
+std::string fixedText(double x, int decimals)
+{
+    Decimal d = decimalOf(x);
+    if (x == 0)
+        d.exp10 = 0;
+    roundDigits(d, d.exp10 + 1 + decimals);
+    auto digit = [&](int power) { // the digit standing for 10^power
+        const int k = d.exp10 - power;
+        return k >= 0 && k < static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(k)] : '0';
+    };
+    std::string out;
+    for (int power = std::max(d.exp10, 0); power >= 0; --power)
+        out += digit(power);
+    if (decimals > 0) {
+        out += '.';
+        for (int power = -1; power >= -decimals; --power)
+            out += digit(power);
+    }
+    const bool zero = out.find_first_not_of("0.") == std::string::npos;
+    return (d.negative && !zero ? "-" : "") + out;
+}
+
+// %e: `digits` significant digits, an exponent of at least three digits ("1.23450000000000E+003").
+std::string scientificText(double x, int digits)
+{
+    Decimal d = decimalOf(x);
+    roundDigits(d, digits);
+    if (x == 0)
+        d.exp10 = 0;
+    std::string out = d.negative ? "-" : "";
+    out += d.digits[0];
+    if (d.digits.size() > 1) {
+        out += '.';
+        out.append(d.digits, 1, std::string::npos);
+    }
+    char ex[16];
+    std::snprintf(ex, sizeof ex, "E%c%03d", d.exp10 < 0 ? '-' : '+', std::abs(d.exp10));
+    return out + ex;
+}
+
+// Integers print as the 32-bit values they are when they fit one (%u and %x of -1 give 4294967295 and
+// FFFFFFFF), as 64-bit ones otherwise.
+std::uint64_t unsignedOf(std::int64_t v)
+{
+    if (v < 0 && v >= INT32_MIN)
+        return static_cast<std::uint32_t>(v);
+    return static_cast<std::uint64_t>(v);
+}
+
 void nFormat(Interpreter&, Value* a, Value& r)
 {
     std::string_view f = S(a[0]);
@@ -438,6 +610,9 @@ void nFormat(Interpreter&, Value* a, Value& r)
     std::size_t argc = arr.length();
     std::size_t next = 0;
     std::string out;
+    auto invalid = [&]() {
+        return RuntimeError("Format '" + std::string(f) + "' invalid or incompatible with argument");
+    };
     for (std::size_t i = 0; i < f.size(); ++i) {
         char c = f[i];
         if (c != '%') {
@@ -450,14 +625,24 @@ void nFormat(Interpreter&, Value* a, Value& r)
             continue;
         }
         std::size_t j = i + 1;
+        // a number, or * for the next argument
         auto number = [&](std::size_t& k) {
             long v = -1;
+            if (k < f.size() && f[k] == '*') {
+                ++k;
+                if (next >= argc || arr.element(next).tag() != Tag::Int)
+                    throw invalid();
+                const std::int64_t n = arr.element(next++).rawInt();
+                return n < 0 ? -1L : static_cast<long>(std::min<std::int64_t>(n, 100000));
+            }
             while (k < f.size() && f[k] >= '0' && f[k] <= '9' && v < 100000)
                 v = (v < 0 ? 0 : v * 10) + (f[k++] - '0');
             return v;
         };
         std::size_t save = j;
-        long idx = number(j);
+        long idx = -1;
+        if (j < f.size() && f[j] != '*')
+            idx = number(j);
         if (idx >= 0 && j < f.size() && f[j] == ':') {
             next = static_cast<std::size_t>(idx);
             ++j;
@@ -478,45 +663,47 @@ void nFormat(Interpreter&, Value* a, Value& r)
                 prec = 0;
         }
         if (j >= f.size())
-            throw RuntimeError("Format '" + std::string(f) + "' invalid or incompatible with argument");
+            throw invalid();
         char type = lower(f[j]);
         i = j;
         if (next >= argc)
-            throw RuntimeError("Format '" + std::string(f) + "' invalid or incompatible with argument");
+            throw invalid();
         const Value& v = arr.element(next++);
         std::string piece;
-        char buf[512];
+        char buf[64];
         switch (type) {
         case 'd':
-        case 'u': {
+        case 'u':
+        case 'x': {
             if (v.tag() != Tag::Int)
-                throw RuntimeError("Format '" + std::string(f) + "' invalid or incompatible with argument");
-            std::snprintf(buf, sizeof buf, "%0*lld", prec > 0 ? static_cast<int>(prec) : 1,
-                          static_cast<long long>(v.rawInt()));
+                throw invalid();
+            const int digits = prec > 0 ? static_cast<int>(std::min(prec, 40L)) : 1;
+            if (type == 'd')
+                std::snprintf(buf, sizeof buf, "%.*lld", digits, static_cast<long long>(v.rawInt()));
+            else
+                std::snprintf(buf, sizeof buf, type == 'u' ? "%.*llu" : "%.*llX", digits,
+                              static_cast<unsigned long long>(unsignedOf(v.rawInt())));
             piece = buf;
             break;
         }
-        case 'x':
-            if (v.tag() != Tag::Int)
-                throw RuntimeError("Format '" + std::string(f) + "' invalid or incompatible with argument");
-            std::snprintf(buf, sizeof buf, "%0*llX", prec > 0 ? static_cast<int>(prec) : 1,
-                          static_cast<unsigned long long>(v.rawInt()));
-            piece = buf;
-            break;
         case 'e':
         case 'f':
         case 'g':
         case 'n':
         case 'm': {
             if (v.tag() != Tag::Float && v.tag() != Tag::Int)
-                throw RuntimeError("Format '" + std::string(f) + "' invalid or incompatible with argument");
+                throw invalid();
             double x = v.asFloat();
-            int p = static_cast<int>(prec < 0 ? (type == 'e' || type == 'g' ? 15 : 2) : std::min(prec, 60L));
-            if (type == 'g') {
+            if (x != x || x - x != 0) { // NaN and the infinities print as FloatToStr gives them
                 piece = formatFloat(x);
+                break;
+            }
+            if (type == 'g') {
+                piece = formatFloat(x, prec < 0 ? 15 : static_cast<int>(prec));
+            } else if (type == 'e') {
+                piece = scientificText(x, static_cast<int>(prec < 0 ? 15 : std::clamp(prec, 1L, 18L)));
             } else {
-                std::snprintf(buf, sizeof buf, type == 'e' ? "%.*E" : "%.*f", p, x);
-                piece = buf;
+                piece = fixedText(x, static_cast<int>(prec < 0 ? 2 : std::min(prec, 60L)));
             }
             if (type == 'n' || type == 'm') {
                 auto dot = piece.find('.');
@@ -539,7 +726,7 @@ void nFormat(Interpreter&, Value* a, Value& r)
                 piece.resize(static_cast<std::size_t>(prec));
             break;
         default:
-            throw RuntimeError("Format '" + std::string(f) + "' invalid or incompatible with argument");
+            throw invalid();
         }
         if (width > 0 && piece.size() < static_cast<std::size_t>(width)) {
             std::string pad(static_cast<std::size_t>(width) - piece.size(), ' ');
@@ -563,8 +750,8 @@ const std::vector<NativeDef>& nativeTable()
         {"procedure Insert(const Source: String; var S: String; Index: Integer)", "INSERT", nInsert, true},
         {"function UpperCase(const S: String): String", "UPPERCASE", nUpper, true},
         {"function LowerCase(const S: String): String", "LOWERCASE", nLower, true},
-        {"function AnsiUpperCase(const S: String): String", "ANSIUPPERCASE", nUpper, true},
-        {"function AnsiLowerCase(const S: String): String", "ANSILOWERCASE", nLower, true},
+        {"function AnsiUpperCase(const S: String): String", "ANSIUPPERCASE", nAnsiUpper, true},
+        {"function AnsiLowerCase(const S: String): String", "ANSILOWERCASE", nAnsiLower, true},
         {"function Trim(const S: String): String", "TRIM", nTrim, true},
         {"function TrimLeft(const S: String): String", "TRIMLEFT", nTrimLeft, true},
         {"function TrimRight(const S: String): String", "TRIMRIGHT", nTrimRight, true},

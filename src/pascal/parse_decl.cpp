@@ -242,6 +242,8 @@ Expr* Parser::constExpr()
 {
     std::uint32_t pos = m_tok.offset;
     Expr* e = parseExpr();
+    if (e->kind == EK::SetCons && e->flag)
+        failAt(static_cast<std::uint32_t>(e->imm), MessageCode::ConstantOutOfRange);
     if (e->kind == EK::SetCons && e->constIndex >= 0)
         e = makeConst(e->type, m_consts[static_cast<std::size_t>(e->constIndex)], e->pos);
     if (e->kind != EK::Const)

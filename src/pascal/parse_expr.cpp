@@ -265,19 +265,24 @@ Expr* Parser::parseSetConstructor()
             SetRep* s = rep::newSet();
             Value v;
             v.adoptSet(s);
-            for (std::size_t i = 0; i < items.size(); i += 2) {
+            for (std::size_t i = 0; i < items.size() && !e->flag; i += 2) {
                 std::int64_t a = constValue(items[i]).rawInt();
                 std::int64_t b = items[i + 1] ? constValue(items[i + 1]).rawInt() : a;
-                if (a < 0 || b > 255 || a > 255 || b < 0) {
-                    if (a <= b)
-                        failAt(items[i]->pos, MessageCode::ConstantOutOfRange);
+                if ((a < 0 || b > 255 || a > 255 || b < 0) && a <= b) {
+                    // no set, but still an open array argument (Format('%d', [-1])): the error
+                    // waits until the constructor is used as a set
+                    e->flag = true;
+                    e->imm = items[i]->pos;
+                    break;
                 }
                 for (std::int64_t k = a; k <= b; ++k)
                     s->bits[k >> 6] |= std::uint64_t(1) << (k & 63);
             }
             // kept as a constructor (an open array argument reads it as such), with its value
-            m_consts.push_back(std::move(v));
-            e->constIndex = static_cast<int>(m_consts.size() - 1);
+            if (!e->flag) {
+                m_consts.push_back(std::move(v));
+                e->constIndex = static_cast<int>(m_consts.size() - 1);
+            }
         }
     } else {
         e->type = m_env.tArrayOfConst; // only an open array parameter takes it
@@ -315,6 +320,12 @@ Expr* Parser::lookupWith(NameId name, std::uint32_t pos, bool statement)
 Expr* Parser::parseDesignator(bool statement, bool addressOf)
 {
     DepthGuard guard(*this);
+    if (statement && m_tok.is(Tok::LParen)) {
+        advance();
+        Expr* e = parseExpr();
+        expect(Tok::RParen);
+        return parseSelectors(e, statement);
+    }
     if (!m_tok.isIdent()) {
         if (m_tok.is(Tok::Eof))
             fail(MessageCode::UnexpectedEndOfFile);

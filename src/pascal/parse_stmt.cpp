@@ -63,6 +63,8 @@ Stmt* Parser::parseStatement()
         }
     case Tok::Semicolon:
         return newStmt(SK::Empty, pos);
+    case Tok::LParen: // (Sender as TButton).Caption := 'x';
+        return parseSimpleStatement();
     case Tok::Int:
         if (peek().is(Tok::Colon))
             fail(MessageCode::NotSupported, "label");

@@ -45,6 +45,6 @@ private:
     int m_code;
 };
 
-std::string formatFloat(double v); // the text FloatToStr gives
+std::string formatFloat(double v, int precision = 15); // the text FloatToStr gives
 
 } // namespace pascal

@@ -337,7 +337,7 @@ bool Value::asBool() const
     }
 }
 
-std::string formatFloat(double v)
+std::string formatFloat(double v, int precision)
 {
     if (v != v)
         return "NAN";
@@ -346,7 +346,7 @@ std::string formatFloat(double v)
     if (v == -1.0 / 0.0)
         return "-INF";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15G", v);
+    std::snprintf(buf, sizeof buf, "%.*G", precision < 1 ? 1 : precision > 18 ? 18 : precision, v);
     std::string s = buf;
     auto e = s.find('E');
     if (e != std::string::npos) {

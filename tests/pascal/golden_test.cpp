@@ -156,8 +156,12 @@ TEST_P(Golden, Case)
     for (const auto& m : result.messages)
         got.push_back(m.longForm());
     EXPECT_EQ(got, want.messages);
-    if (!result.success)
+    if (!result.success) {
+        // a case that does not compile cannot meet expectations of its run
+        EXPECT_TRUE(want.output.empty() && want.runtime.empty() && want.exitCode == 0)
+            << "the case expects a run but does not compile";
         return;
+    }
     Outcome o = run(result.program, want.input);
     EXPECT_EQ(o.output, want.output);
     EXPECT_EQ(o.runtime, want.runtime);

@@ -222,6 +222,39 @@ TEST(HostBinding, DeclaredRoutinesWithoutBindingFallBackToTheEnginesOwn)
     EXPECT_EQ(h.out, "42|   ab|c  |3.14|FF|True\n00FFFFFFFFFF\nYES\nrandom\n");
 }
 
+// The engine's Format, as a host that declares Format without binding it gets it: numbers round half
+// away from zero, %e counts significant digits with a three-digit exponent, %u and %x show 32-bit
+// integers as unsigned, * takes a width or precision from the arguments.
+TEST(HostBinding, FormatFollowsDelphisRules)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"'%.0f|%.0f|%.2f|%.2f|%.1f', [2.5, -2.5, 0.125, 0.005, 9.96]", "3|-3|0.13|0.01|10.0"},
+        {"'%.2f|%f|%.3f|%.2f', [0.0004, -7.0, 999.9995, 123456789.125]", "0.00|-7.00|1000.000|123456789.13"},
+        {"'%e|%.3e|%.1e|%.2e', [1234.5, 0.000123456, 9.96, 0.0]",
+         "1.23450000000000E+003|1.23E-004|1.0E+001|0.0E+000"},
+        {"'%u|%x|%.4x|%.3d|%d', [-1, -1, 10, -5, 1000]", "4294967295|FFFFFFFF|000A|-005|1000"},
+        {"'%*.*f|%-*d|%0:d', [8, 2, 3.14159, 4, 7]", "    3.14|7   |8"},
+        {"'%n|%.10g|%g', [-1234.5, 1/3, 0.0001]", "-1,234.50|0.3333333333|0.0001"},
+    };
+    std::string text = "begin\n";
+    std::string want;
+    for (const auto& [args, expected] : cases) {
+        text += std::string("  Writeln(Format(") + args + "));\n";
+        want += std::string(expected) + "\n";
+    }
+    pascal::Compiler c;
+    c.addDeclarations([](pascal::Registrar& r) {
+        r.addRoutine("procedure Writeln(Msg:string);");
+        r.addRoutine("function Format(const S: string; const Args: array of Variant): string;");
+    });
+    auto r = c.compile(text + "end.");
+    ASSERT_TRUE(r.success) << r.firstError()->longForm();
+    Host h;
+    pascal::Interpreter vm(r.program, h.b);
+    vm.run();
+    EXPECT_EQ(h.out, want);
+}
+
 } // namespace
 
 namespace {

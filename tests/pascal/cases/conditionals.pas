@@ -1,5 +1,6 @@
 // define: LINUX
 {$DEFINE EXTRA}
+var Z: Integer;
 begin
 {$IFDEF LINUX}
   Writeln('linux');       // prints: linux
@@ -13,6 +14,7 @@ begin
 {$IFNDEF EXTRA}
   Writeln('undefined');   // prints: undefined
 {$ENDIF}
-  Writeln(IntToStr(1 div 0));
+  Z := 0;
+  Writeln(IntToStr(1 div Z));
 end.
-// error 16:22: Division by zero
+// runtime 18:22: Division by zero

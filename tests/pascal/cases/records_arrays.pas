@@ -37,6 +37,7 @@ begin
   E[0] := 100;
   Writeln(IntToStr(D[0]) + ' ' + IntToStr(Length(D)));  // prints: 100 3
   Writeln(IntToStr(Sum(D)) + ' ' + IntToStr(Sum([1, 2, 3])));  // prints: 105 6
+  Writeln(IntToStr(Sum([-1, 1000, 70000])));   // prints: 70999
   SetArrayLength(D, 5);
   Writeln(IntToStr(GetArrayLength(D)) + IntToStr(D[4]) + IntToStr(High(D)));   // prints: 504
   with L do

@@ -31,4 +31,6 @@ begin
   Writeln(IntToStr(StrToInt('42') + StrToIntDef('x', 7)) + ' ' + IntToStr(StrToInt('$10')));  // prints: 49 16
   if ('abc' < 'abd') and ('b' > 'a') and (S <> '') then
     Writeln('compare');                        // prints: compare
+  // UpperCase changes ASCII letters only; the Ansi forms know the letters of other alphabets
+  Writeln(UpperCase('äb') + AnsiUpperCase('straße éÿ łž жё') + AnsiLowerCase('ÀŸĹŽ ΑΩ Ё'));  // prints: äBSTRAßE ÉŸ ŁŽ ЖЁàÿĺž αω ё
 end.
