@@ -33,7 +33,7 @@ Component& insertionParent(Component& form, Component* target)
 
 Component& insertComponent(Component& form, const ClassInfo& cls, Component* target, int left, int top)
 {
-    if (!cls.streamable || cls.abstract || cls.ownedByParent)
+    if (!cls.streamable || cls.abstract || cls.ownedByParent || cls.inheritsFrom("TCustomForm"))
         throw platform::Error("Class " + cls.name + " cannot be put on a form");
     // Set up before it joins the form, so that observers hear of it once, as inserted.
     std::unique_ptr<Component> created = Component::create(cls);

@@ -76,6 +76,7 @@ TEST(Naming, InsertionNamesAreTheSmallestFreeNumber)
     EXPECT_EQ(nb.strings("Pages"), std::vector<std::string>{"Default"});
     EXPECT_EQ(nb.text("ActivePage"), "Default");
     EXPECT_EQ(insert(*form, "TButton", &nb).parent()->classInfo().name, "TPage");
+    EXPECT_THROW(insert(*form, "TForm"), platform::Error); // a form holds no other form
 }
 
 TEST(Naming, ValidityAndTheErrorsShown)
