@@ -16,8 +16,8 @@ bool skipped(const PropInfo& p)
     // Computed from other values; the component's Name is the record's own (stored False); a scroll
     // bar's Increment is not stored once Smooth is set, as it is here; a bitmap button's Kind other than
     // bkCustom stands for several values (tested on its own).
-    static const char* const names[] = {"TabOrder", "ClientWidth", "ClientHeight", "Pages",
-                                        "ActivePage", "Increment", "Kind"};
+    static const char* const names[] = {"TabOrder",   "ClientWidth", "ClientHeight", "Pages",
+                                        "ActivePage", "Increment",   "Kind"};
     for (const char* n : names)
         if (p.name == n)
             return true;
