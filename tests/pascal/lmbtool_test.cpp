@@ -1,10 +1,9 @@
 // `lmbtool check` and `lmbtool run` as a user calls them: messages, output, exit codes.
 #include "support/temp_home.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 namespace {
@@ -46,7 +45,8 @@ TEST(Lmbtool, CheckPrintsTheLongForm)
     EXPECT_EQ(r.out, "[Error] (2:3): Unknown identifier 'Foo'\n");
     r = lmbtool("check " + inc.string());
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "[Error] " + (home.root() / "inc/part.inc").string() + "(3:3): Unknown identifier 'Nope'\n");
+    EXPECT_EQ(r.out,
+              "[Error] " + (home.root() / "inc/part.inc").string() + "(3:3): Unknown identifier 'Nope'\n");
 }
 
 TEST(Lmbtool, RunEndsWithTheScriptsCode)
