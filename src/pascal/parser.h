@@ -140,6 +140,7 @@ private:
     Expr* parseIntrinsic(Intrinsic id, std::uint32_t pos, bool statement);
     Expr* parseTypecast(const Type* to, std::uint32_t pos);
     Expr* lookupWith(NameId name, std::uint32_t pos, bool statement);
+    Expr* scriptRoutineAddress(const Type* target);
 
     // --- checking (check.cpp)
     Expr* newExpr(EK kind, const Type* type, std::uint32_t pos);
