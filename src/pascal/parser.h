@@ -105,6 +105,7 @@ private:
     const Type* makeSubrange(NameId name, Expr* low);
     void checkSize(Type* t);
     Value constValue(Expr* e);
+    Value typedConstant(const Type* type);
     Expr* constExpr();
 
     // --- statements
