@@ -108,6 +108,8 @@ Stmt* Parser::parseStatementList(NameId terminator, NameId terminator2)
             break;
         if (m_tok.is(Tok::Eof))
             fail(MessageCode::UnexpectedEndOfFile);
+        if (m_tok.isKeyword(KW_ELSE) && s->kind == SK::Empty) // if C then A; else B;
+            fail(MessageCode::Custom, "';' not allowed before 'ELSE'");
         failExpected(";");
     }
     Stmt* b = newStmt(SK::Block, pos);
