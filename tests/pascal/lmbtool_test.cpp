@@ -36,7 +36,7 @@ TEST(Lmbtool, CheckPrintsTheLongForm)
     auto good = home.writeFile("good.pas", "var Unused: Integer;\nbegin\n  Writeln('x');\nend.\n");
     auto bad = home.writeFile("bad.pas", "begin\n  Foo;\nend.\n");
     home.writeFile("inc/part.inc", "procedure Part;\nbegin\n  Nope;\nend;\n");
-    auto inc = home.writeFile("inc.pas", "{$I inc/part.inc}\nbegin\nend.\n");
+    auto inc = home.writeFile("inc.pas", "{$I inc/../inc/part.inc}\nbegin\nend.\n"); // named plainly
     Ran r = lmbtool("check " + good.string());
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "[Hint] (1:5): Variable 'Unused' never used\n");
