@@ -350,7 +350,7 @@ Stmt* Parser::makeAssign(Expr* target, Expr* value, std::uint32_t pos)
 // anyway, having parameters or no result. Anything else is left to the expression parser.
 Expr* Parser::scriptRoutineAddress(const Type* target)
 {
-    if (target->kind != TK::Proc || !m_tok.isIdent() || NameTable::isKeyword(m_tok.name))
+    if (!target || target->kind != TK::Proc || !m_tok.isIdent() || NameTable::isKeyword(m_tok.name))
         return nullptr;
     const Tok after = peek().kind;
     if (after != Tok::Semicolon && !(after == Tok::Ident && NameTable::isKeyword(peek().name)) &&
