@@ -23,7 +23,8 @@ bool readScriptFile(const std::string& path, std::string& text)
 pascal::IncludeCallback includeFromFolder()
 {
     return [](const std::string& including, const std::string& name, pascal::IncludeFile& out) {
-        std::filesystem::path p = std::filesystem::path(including).parent_path() / name;
+        const std::filesystem::path p =
+            (std::filesystem::path(including).parent_path() / name).lexically_normal();
         std::string text;
         if (!readScriptFile(p.string(), text))
             return false;

@@ -360,6 +360,8 @@ Expr* Parser::tryConvert(Expr* e, const Type* to)
     case TK::Set:
         if (from->kind != TK::Set)
             return nullptr;
+        if (e->kind == EK::SetCons && e->flag)
+            failAt(static_cast<std::uint32_t>(e->imm), MessageCode::ConstantOutOfRange);
         if (e->kind == EK::SetCons && e->constIndex >= 0 &&
             (from->elem == nullptr || sameType(from->elem, to->elem) || commonOrdinal(from->elem, to->elem)))
             return makeConst(to, m_consts[static_cast<std::size_t>(e->constIndex)], pos);
@@ -585,6 +587,8 @@ Expr* Parser::binary(BinOp op, Expr* l, Expr* r, std::uint32_t pos, bool shortCi
         }
     }
     auto asConst = [&](Expr* x) {
+        if (x->kind == EK::SetCons && x->flag)
+            failAt(static_cast<std::uint32_t>(x->imm), MessageCode::ConstantOutOfRange);
         if (x->kind == EK::SetCons && x->constIndex >= 0)
             return makeConst(x->type, m_consts[static_cast<std::size_t>(x->constIndex)], x->pos);
         return x;

@@ -264,10 +264,10 @@ void Interpreter::execute(std::size_t baseDepth)
                     R[in->a].setBool(R[in->b].rawInt() >= R[in->c].rawInt());
                     break;
                 case OP_BAND:
-                    R[in->a].setBool((R[in->b].rawInt() != 0) & (R[in->c].rawInt() != 0));
+                    R[in->a].setBool(R[in->b].rawInt() != 0 && R[in->c].rawInt() != 0);
                     break;
                 case OP_BOR:
-                    R[in->a].setBool((R[in->b].rawInt() != 0) | (R[in->c].rawInt() != 0));
+                    R[in->a].setBool(R[in->b].rawInt() != 0 || R[in->c].rawInt() != 0);
                     break;
                 case OP_BXOR:
                     R[in->a].setBool((R[in->b].rawInt() != 0) != (R[in->c].rawInt() != 0));

@@ -256,6 +256,115 @@ Value Parser::constValue(Expr* e)
     return m_consts[static_cast<std::size_t>(e->constIndex)];
 }
 
+namespace {
+
+// The value a variable of the type starts with, for the fields a record constant leaves out.
+Value zeroOf(const Type* t)
+{
+    Value v;
+    switch (t->kind) {
+    case TK::Integer:
+    case TK::Char:
+    case TK::Enum:
+        v.setInt(0);
+        break;
+    case TK::Bool:
+        v.setBool(false);
+        break;
+    case TK::Float:
+        v.setFloat(0);
+        break;
+    case TK::String:
+        v.adoptStr(nullptr);
+        break;
+    case TK::Set:
+        v.adoptSet(nullptr);
+        break;
+    case TK::DynArray:
+        v.adoptArr(nullptr);
+        break;
+    case TK::Proc:
+        v = Value::proc(ProcKind::Nil, 0);
+        break;
+    case TK::Class:
+        v = Value::nilObject();
+        break;
+    case TK::Pointer:
+        v.setTagged(Tag::Pointer, 0);
+        break;
+    case TK::Array: {
+        ArrRep* a = rep::newArr(static_cast<std::size_t>(t->high - t->low + 1));
+        v.adoptArr(a);
+        const Value e = zeroOf(t->elem);
+        for (std::size_t i = 0; i < a->len; ++i)
+            a->elems()[i] = e;
+        break;
+    }
+    case TK::Record: {
+        RecRep* r = rep::newRec(t->fields.size());
+        v.adoptRec(r);
+        for (std::size_t i = 0; i < t->fields.size(); ++i)
+            r->fields()[i] = zeroOf(t->fields[i].type);
+        break;
+    }
+    default:
+        break;
+    }
+    return v;
+}
+
+} // namespace
+
+// The value of a typed constant or an initialised variable: a constant expression, or for a static
+// array or a record a list in parentheses, as Delphi writes them:
+//   const Names: array[0..2] of string = ('a', 'b', 'c');
+//   const Origin: TPoint = (X: 0; Y: 0);
+Value Parser::typedConstant(const Type* type)
+{
+    DepthGuard guard(*this);
+    std::uint32_t pos = m_tok.offset;
+    if (type->kind == TK::Array && m_tok.is(Tok::LParen)) {
+        advance();
+        const std::uint64_t count = static_cast<std::uint64_t>(type->high - type->low) + 1;
+        std::vector<Value> items;
+        for (;;) {
+            items.push_back(typedConstant(type->elem));
+            if (items.size() >= count)
+                break;
+            expect(Tok::Comma);
+        }
+        expect(Tok::RParen);
+        ArrRep* a = rep::newArr(items.size());
+        Value v;
+        v.adoptArr(a);
+        for (std::size_t i = 0; i < items.size(); ++i)
+            a->elems()[i] = std::move(items[i]);
+        return v;
+    }
+    if (type->kind == TK::Record && m_tok.is(Tok::LParen)) {
+        advance();
+        Value v = zeroOf(type);
+        RecRep* r = v.rawRec();
+        while (!m_tok.is(Tok::RParen)) {
+            std::uint32_t fpos = m_tok.offset;
+            NameId name = expectIdent();
+            const int f = type->fieldIndex(name);
+            if (f < 0)
+                failAt(fpos, MessageCode::UnknownIdentifier, spell(name));
+            expect(Tok::Colon);
+            r->fields()[f] = typedConstant(type->fields[static_cast<std::size_t>(f)].type);
+            if (!accept(Tok::Semicolon))
+                break;
+        }
+        expect(Tok::RParen);
+        return v;
+    }
+    Expr* e = convert(constExpr(), type, pos);
+    if (e->kind != EK::Const)
+        failAt(pos, MessageCode::ConstantExpressionExpected);
+    return constValue(e);
+}
+
 void Parser::parseConstSection(bool global)
 {
     advance();
@@ -269,17 +378,18 @@ void Parser::parseConstSection(bool global)
         if (accept(Tok::Colon))
             type = parseType(kNoName);
         expect(Tok::Eq);
-        std::uint32_t vpos = m_tok.offset;
-        Expr* e = constExpr();
+        Value value;
         if (type) {
-            e = convert(e, type, vpos);
-            if (e->kind != EK::Const)
-                failAt(vpos, MessageCode::ConstantExpressionExpected);
+            value = typedConstant(type);
+        } else {
+            Expr* e = constExpr();
+            type = e->type;
+            value = constValue(e);
         }
         expect(Tok::Semicolon);
         Symbol* s = m_env.newSymbol(SymKind::Const, name);
-        s->type = e->type;
-        s->value = constValue(e);
+        s->type = type;
+        s->value = std::move(value);
         s->pos = pos;
         s->script = true;
         if (global)
@@ -329,11 +439,7 @@ void Parser::parseVarSection(bool global)
         bool hasInit = false;
         if (global && names.size() == 1 && m_tok.is(Tok::Eq)) {
             advance();
-            std::uint32_t vpos = m_tok.offset;
-            Expr* e = convert(constExpr(), type, vpos);
-            if (e->kind != EK::Const)
-                failAt(vpos, MessageCode::ConstantExpressionExpected);
-            init = constValue(e);
+            init = typedConstant(type);
             hasInit = true;
         }
         expect(Tok::Semicolon);

@@ -108,6 +108,8 @@ Stmt* Parser::parseStatementList(NameId terminator, NameId terminator2)
             break;
         if (m_tok.is(Tok::Eof))
             fail(MessageCode::UnexpectedEndOfFile);
+        if (m_tok.isKeyword(KW_ELSE) && s->kind == SK::Empty) // if C then A; else B;
+            fail(MessageCode::Custom, "';' not allowed before 'ELSE'");
         failExpected(";");
     }
     Stmt* b = newStmt(SK::Block, pos);
@@ -343,15 +345,49 @@ Stmt* Parser::makeAssign(Expr* target, Expr* value, std::uint32_t pos)
     return s;
 }
 
+// Delphi's way of assigning a routine to a procedural variable or an event, without @
+// (Button1.OnClick := Button1Click): a script routine named on its own that could not be called there
+// anyway, having parameters or no result. Anything else is left to the expression parser.
+Expr* Parser::scriptRoutineAddress(const Type* target)
+{
+    if (!target || target->kind != TK::Proc || !m_tok.isIdent() || NameTable::isKeyword(m_tok.name))
+        return nullptr;
+    const Tok after = peek().kind;
+    if (after != Tok::Semicolon && !(after == Tok::Ident && NameTable::isKeyword(peek().name)) &&
+        after != Tok::Eof)
+        return nullptr;
+    for (const auto& w : m_with) // a member of a with object hides the routine
+        if ((w.type->kind == TK::Record && w.type->fieldIndex(m_tok.name) >= 0) ||
+            (w.type->kind == TK::Class && w.type->cls->find(m_tok.name)))
+            return nullptr;
+    Symbol* sym = nullptr;
+    if (m_ctx) {
+        auto it = m_ctx->scope.find(m_tok.name);
+        if (it != m_ctx->scope.end())
+            sym = it->second;
+    }
+    if (!sym)
+        sym = m_env.lookup(m_tok.name);
+    if (!sym || sym->kind != SymKind::Routine || sym->routine->kind != RoutineKind::Script)
+        return nullptr;
+    const Signature& sig = sym->routine->sig;
+    if (sig.params.empty() && sig.result)
+        return nullptr;
+    std::uint32_t pos = m_tok.offset;
+    Expr* e = parseDesignator(false, true);
+    e->pos = pos;
+    return e;
+}
+
 Stmt* Parser::parseSimpleStatement()
 {
     std::uint32_t pos = m_tok.offset;
     Expr* e = parseDesignator(true);
     if (m_tok.is(Tok::Assign)) {
-        std::uint32_t apos = m_tok.offset;
         advance();
-        Expr* v = parseExpr();
-        (void)apos;
+        Expr* v = scriptRoutineAddress(e->type);
+        if (!v)
+            v = parseExpr();
         return makeAssign(e, v, pos);
     }
     switch (e->kind) {

@@ -105,6 +105,7 @@ private:
     const Type* makeSubrange(NameId name, Expr* low);
     void checkSize(Type* t);
     Value constValue(Expr* e);
+    Value typedConstant(const Type* type);
     Expr* constExpr();
 
     // --- statements
@@ -140,6 +141,7 @@ private:
     Expr* parseIntrinsic(Intrinsic id, std::uint32_t pos, bool statement);
     Expr* parseTypecast(const Type* to, std::uint32_t pos);
     Expr* lookupWith(NameId name, std::uint32_t pos, bool statement);
+    Expr* scriptRoutineAddress(const Type* target);
 
     // --- checking (check.cpp)
     Expr* newExpr(EK kind, const Type* type, std::uint32_t pos);

@@ -28,7 +28,7 @@ pascal::IncludeCallback includeCallback(std::filesystem::path includeFolder)
                            pascal::IncludeFile& out) {
         const std::filesystem::path folder =
             includingFile.empty() ? includeFolder : std::filesystem::path(includingFile).parent_path();
-        const std::filesystem::path file = folder / fileName;
+        const std::filesystem::path file = (folder / fileName).lexically_normal(); // names messages
         std::error_code ec;
         if (!std::filesystem::is_regular_file(file, ec))
             return false;

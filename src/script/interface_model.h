@@ -2,8 +2,8 @@
 // methods and the properties that registered, the routines, types and constants. It applies the
 // rules the compiler applies to the same rows (a class declared again keeps its members and takes the
 // new parent; a property whose type is unknown at that moment is dropped; a name declared again, a
-// property of the same class included, replaces the earlier one), so the generated lists can be made from it without a compiler, and
-// tests can check the rows against what the compiler accepts.
+// property of the same class included, replaces the earlier one), so the generated lists can be made
+// from it without a compiler, and tests can check the rows against what the compiler accepts.
 #pragma once
 
 #include "script/decl.h"

@@ -1,10 +1,9 @@
 // `lmbtool check` and `lmbtool run` as a user calls them: messages, output, exit codes.
 #include "support/temp_home.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 namespace {
@@ -37,7 +36,7 @@ TEST(Lmbtool, CheckPrintsTheLongForm)
     auto good = home.writeFile("good.pas", "var Unused: Integer;\nbegin\n  Writeln('x');\nend.\n");
     auto bad = home.writeFile("bad.pas", "begin\n  Foo;\nend.\n");
     home.writeFile("inc/part.inc", "procedure Part;\nbegin\n  Nope;\nend;\n");
-    auto inc = home.writeFile("inc.pas", "{$I inc/part.inc}\nbegin\nend.\n");
+    auto inc = home.writeFile("inc.pas", "{$I inc/../inc/part.inc}\nbegin\nend.\n"); // named plainly
     Ran r = lmbtool("check " + good.string());
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "[Hint] (1:5): Variable 'Unused' never used\n");
@@ -46,7 +45,8 @@ TEST(Lmbtool, CheckPrintsTheLongForm)
     EXPECT_EQ(r.out, "[Error] (2:3): Unknown identifier 'Foo'\n");
     r = lmbtool("check " + inc.string());
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "[Error] " + (home.root() / "inc/part.inc").string() + "(3:3): Unknown identifier 'Nope'\n");
+    EXPECT_EQ(r.out,
+              "[Error] " + (home.root() / "inc/part.inc").string() + "(3:3): Unknown identifier 'Nope'\n");
 }
 
 TEST(Lmbtool, RunEndsWithTheScriptsCode)

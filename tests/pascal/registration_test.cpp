@@ -219,7 +219,8 @@ TEST(Registration, ClassRules)
                 r.addType("TScrollStyle", "( ssScroll, ssBlink, ssBounce )");
                 b = r.addClass("TButton", "TControl");
                 EXPECT_TRUE(b.addMethod("procedure Click"));
-                r.addType("THelpEvent", "function (Command: Word; Data: Longint; var CallHelp: Boolean): Boolean;");
+                r.addType("THelpEvent",
+                          "function (Command: Word; Data: Longint; var CallHelp: Boolean): Boolean;");
                 EXPECT_TRUE(b.addProperty("OnHelp", "THelpEvent", 0));
             },
             &ok);

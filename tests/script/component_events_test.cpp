@@ -4,8 +4,8 @@
 #include "platform/text_encoding.h"
 #include "script/decl_line.h"
 #include "script/declaration_sequence.h"
-#include "script/property_filters.h"
 #include "script/interface_model.h"
+#include "script/property_filters.h"
 #include "vcl/class_registry.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 #include "platform/text_encoding.h"
 #include "script/decl_line.h"
 #include "script/event_handlers.h"
-#include "script/property_filters.h"
 #include "script/list_generator.h"
+#include "script/property_filters.h"
 #include "vcl/class_registry.h"
 
 #include <algorithm>

@@ -28,7 +28,11 @@ begin
   N := @Hello;
   N(nil);                                // prints: hello
   if Assigned(N) then N(nil);            // prints: hello
+  F := Mul;                              // Delphi's form without @
+  N := Hello;
+  Writeln(IntToStr(F(6, 7)));            // prints: 42
+  N(nil);                                // prints: hello
   F := nil;
   F(1, 2);
 end.
-// runtime 32:3: Nil procedure called
+// runtime 36:3: Nil procedure called
