@@ -55,10 +55,25 @@ QString StudioStatusBar::panelText(int panel) const
     return panel >= 0 && panel < kPanels ? m_panels[panel]->text() : QString();
 }
 
+int StudioStatusBar::panelWidth(int panel) const
+{
+    return panel >= 0 && panel < kPanels ? m_panels[panel]->width() : 0;
+}
+
 void StudioStatusBar::setPanelText(int panel, const QString& text)
 {
-    if (panel >= 0 && panel < kPanels)
-        m_panels[panel]->setText(text);
+    if (panel < 0 || panel >= kPanels)
+        return;
+    QLabel* label = m_panels[panel];
+    label->setText(text);
+    // The caret and read-only panels grow to the longest text a language gives them, and keep
+    // that width, so that they neither clip nor jump while the caret moves.
+    if (panel >= 2) {
+        const QMargins m = label->contentsMargins();
+        const int needed = label->fontMetrics().horizontalAdvance(text) + m.left() + m.right() + 6;
+        if (needed > label->minimumWidth())
+            label->setFixedWidth(needed);
+    }
 }
 
 void StudioStatusBar::setPanelHint(int panel, const QString& hint)

@@ -19,6 +19,7 @@ public:
     explicit StudioStatusBar(QWidget* parent = nullptr);
 
     QString panelText(int panel) const;
+    int panelWidth(int panel) const;
     void setPanelText(int panel, const QString& text);
     // Panel hints (the tooltip of a panel).
     void setPanelHint(int panel, const QString& hint);

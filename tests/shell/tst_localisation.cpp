@@ -1,5 +1,6 @@
 // Languages in the windows: the Language menu switches every window at once, TranslateForm's rules
 // for missing and empty keys, the language warning for an older file, and the shipped translation.
+#include "editor/code_editor.h"
 #include "platform/settings.h"
 #include "shell/lang_warn.h"
 #include "shell/messages_panel.h"
@@ -66,6 +67,12 @@ void TestLocalisation::languageMenuSwitchesEveryWindow()
     QCOMPARE(m.action("FileMenuToolbar1")->text(), QString("Barre Fichier"));
     QCOMPARE(m.studioStatusBar()->panelText(0), QString("Pour obtenir de l'aide, appuyez sur F1"));
     QCOMPARE(m.studioStatusBar()->panelText(2), QString("Ligne : 1"));
+    // A longer text of the language widens its panel instead of being clipped.
+    m.codeEditor()->setReadOnly(true);
+    QCOMPARE(m.studioStatusBar()->panelText(4), QString("Lecture seule"));
+    QVERIFY(m.studioStatusBar()->fontMetrics().horizontalAdvance("Lecture seule") + 8 <=
+            m.studioStatusBar()->panelWidth(4));
+    m.codeEditor()->setReadOnly(false);
     QVERIFY(m.windowTitle().endsWith("[Untitled]")); // the caption follows the next UpdateCaption
     m.UpdateCaption();
     QVERIFY(m.windowTitle().endsWith("  [Sans titre]"));
