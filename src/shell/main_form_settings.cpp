@@ -268,8 +268,13 @@ void TMainForm::restoreLayouts()
             addDockWidget(area, dock);
         if (l.floating) {
             dock->setFloating(true);
-            dock->setGeometry(l.floatingX, l.floatingY, std::max(80, l.floatingWidth),
-                              std::max(60, l.height));
+            QRect wanted(l.floatingX, l.floatingY, std::max(80, l.floatingWidth), std::max(60, l.height));
+            // A panel stored on a screen that is gone comes back where it can be seen.
+            if (!QGuiApplication::screenAt(wanted.topLeft() + QPoint(20, 10))) {
+                if (const QScreen* primary = QGuiApplication::primaryScreen())
+                    wanted.moveTopLeft(primary->availableGeometry().topLeft() + QPoint(40, 40));
+            }
+            dock->setGeometry(wanted);
         } else {
             dock->setFloating(false);
             // Sizes take effect once the window has its layout, at the first display.

@@ -568,6 +568,13 @@ void TestMainForm::layoutsAndPositionSurviveARestart()
     QVERIFY(!bar.visible);
     QCOMPARE(QString::fromStdString(readDockLayout("TBXDockablePanel1", true, {}).currentDock),
              QString("TBXDockLeft"));
+    // A floating panel stored on a screen that is no longer there.
+    DockLayout far = readDockLayout("pnlControls", true, {});
+    far.floating = true;
+    far.floatingX = far.floatingY = -5000;
+    far.floatingWidth = 200;
+    far.height = 300;
+    writeDockLayout("pnlControls", true, far);
 
     s.create();
     shell::TMainForm& m = *s.main;
@@ -577,6 +584,9 @@ void TestMainForm::layoutsAndPositionSurviveARestart()
     QVERIFY(!m.action("ViewToolbar1")->isChecked());
     QVERIFY(m.action("FileMenuToolbar1")->isChecked());
     QCOMPARE(m.dockWidgetArea(m.panel("TBXDockablePanel1")), Qt::LeftDockWidgetArea);
+    QVERIFY(m.panel("pnlControls")->isFloating());
+    QVERIFY(QGuiApplication::screenAt(m.panel("pnlControls")->geometry().topLeft()));
+    m.panel("pnlControls")->setFloating(false);
     QVERIFY(m.panel("pnlInspector")->isHidden());
     QVERIFY(!m.action("ObjectInspector1")->isChecked());
     QCOMPARE(m.skinName(), QString("Athen"));
