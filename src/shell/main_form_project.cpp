@@ -520,8 +520,10 @@ void TMainForm::instanceData(const QString& path)
         m_handovers.append(path);
         return;
     }
-    // Taken before the window comes to the front, which clears the flag.
-    const bool dialogOpen = m_dialogActive;
+    // Taken before the window comes to the front, which clears the flag. A message box waiting
+    // for an answer (the save question of a closing studio) counts as a dialog too: replacing the
+    // project under it would answer it for the wrong project.
+    const bool dialogOpen = m_dialogActive || QApplication::activeModalWidget() != nullptr;
     if (isMinimized())
         showNormal();
     raise();

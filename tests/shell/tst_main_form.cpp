@@ -526,6 +526,11 @@ void TestMainForm::secondStartHandsItsPathOver()
     QVERIFY(s.prompter.boxes[0].text.contains(later));
     QCOMPARE(m.recentFiles().first(), later);
     QCOMPARE(m.projectFileName(), path);
+    // A modal box without the flag (a question waiting for its answer) holds the path back too.
+    m.setDialogActive(false);
+    m.instanceData(path);
+    QCOMPARE(s.prompter.boxes.size(), 2);
+    QCOMPARE(m.recentFiles().first(), later);
     modal.close();
     m.setDialogActive(false);
 
