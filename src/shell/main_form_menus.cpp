@@ -266,9 +266,9 @@ void TMainForm::buildToolsMenu()
 {
     QMenu* m = addSubmenu(nullptr, "Tools1", "&Tools");
     m->addSeparator()->setObjectName("ToolsSeparator1");
-    pending(addItem(m, "TBXItem18", "&Customize", QString(), "Customize|Customize Tools", "tools"));
     pending(addItem(m, "TBXItem104", "Stand-alone 2 Data File...", QString(),
                     "Stand-alone 2 Data File|Takes the project out of a single executable", "exe"));
+    pending(addItem(m, "TBXItem18", "&Customize", QString(), "Customize|Customize Tools", "tools"));
 }
 
 void TMainForm::buildHelpMenu()
