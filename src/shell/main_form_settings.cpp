@@ -359,9 +359,12 @@ void TMainForm::restorePosition()
     const int height = st::position::Height.read(g.height());
     const int state = st::position::State.read(0);
     QRect wanted(left, top, std::max(width, 320), std::max(height, 240));
-    // Keep the title bar reachable when the screens changed since the bounds were stored.
-    if (const QScreen* screen = QGuiApplication::screenAt(wanted.topLeft() + QPoint(40, 10)); !screen) {
-        if (const QScreen* primary = QGuiApplication::primaryScreen())
+    // The stored size never exceeds the desktop (a damaged value must not ask for a window of a
+    // hundred thousand pixels), and the title bar stays reachable when the screens changed.
+    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        const QRect desktop = primary->availableVirtualGeometry();
+        wanted.setSize(wanted.size().boundedTo(desktop.size().expandedTo(QSize(320, 240))));
+        if (!QGuiApplication::screenAt(wanted.topLeft() + QPoint(40, 10)))
             wanted.moveTopLeft(primary->availableGeometry().topLeft());
     }
     setGeometry(wanted);

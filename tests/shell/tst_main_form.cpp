@@ -560,14 +560,14 @@ void TestMainForm::layoutsAndPositionSurviveARestart()
     s.main->toolbar(3)->hide();
     s.main->addDockWidget(Qt::LeftDockWidgetArea, s.main->panel("TBXDockablePanel1"));
     s.main->panel("pnlInspector")->hide();
-    s.main->setGeometry(50, 60, 900, 650);
+    s.main->setGeometry(50, 60, 700, 650);
     s.main->applySkin("athen");
     QVERIFY(s.main->close());
     s.main.reset();
 
     using namespace platform::settings;
     QCOMPARE(QString::fromStdString(general::Skin.read()), QString("Athen"));
-    QCOMPARE(position::Width.read(0), 900);
+    QCOMPARE(position::Width.read(0), 700);
     QCOMPARE(position::State.read(9), 0);
     const DockLayout bar = readDockLayout("TBXToolbar3", false, {});
     QVERIFY(!bar.visible);
@@ -597,7 +597,7 @@ void TestMainForm::layoutsAndPositionSurviveARestart()
     QCOMPARE(m.skinName(), QString("Athen"));
     QCOMPARE(m.toolWindowColor(), QColor(Qt::white));
     QCOMPARE(m.themeColor(), QColor(0xEB, 0xEB, 0xEB));
-    QCOMPARE(m.geometry().size(), QSize(900, 650));
+    QCOMPARE(m.geometry().size(), QSize(700, 650));
     // The main menu's toolbar row is kept above the others.
     QVERIFY(m.toolbar(1)->y() < m.toolbar(2)->y());
 
@@ -607,7 +607,19 @@ void TestMainForm::layoutsAndPositionSurviveARestart()
     m.setModified(false);
     QVERIFY(m.close());
     QCOMPARE(position::State.read(0), 2);
-    QCOMPARE(position::Width.read(0), 900);
+    QCOMPARE(position::Width.read(0), 700);
+
+    // Damaged bounds: the window keeps to the desktop.
+    position::State.write(0);
+    position::Left.write(-100000);
+    position::Width.write(100000);
+    position::Height.write(2000000000);
+    s.main.reset();
+    s.create();
+    s.main->restorePosition();
+    const QRect desktop = QGuiApplication::primaryScreen()->availableVirtualGeometry();
+    QVERIFY(s.main->width() <= desktop.width() && s.main->height() <= desktop.height());
+    QVERIFY(QGuiApplication::screenAt(s.main->geometry().topLeft() + QPoint(40, 10)));
 }
 
 void TestMainForm::toolsMenuFromTheSettings()

@@ -66,7 +66,7 @@ void TestStartup::startsInTheStoredLanguageAndPlace()
             platform::settings::general::Language.write("French");
             platform::settings::position::Left.write(40);
             platform::settings::position::Top.write(30);
-            platform::settings::position::Width.write(1010);
+            platform::settings::position::Width.write(760);
             platform::settings::position::Height.write(700);
         },
         false);
@@ -77,7 +77,7 @@ void TestStartup::startsInTheStoredLanguageAndPlace()
     s.main = shell::startStudio(s.prompter, options);
     QCOMPARE(s.main->menu("File1")->title(), QString("&Fichier"));
     QVERIFY(s.main->windowTitle().endsWith("  [Sans titre]"));
-    QCOMPARE(s.main->geometry().size(), QSize(1010, 700));
+    QCOMPARE(s.main->geometry().size(), QSize(760, 700));
     // The splash of the next start reads its texts from the same language.
     shell::TSplashForm splash("2.0");
     splash.setProgress(45, 0);
