@@ -269,9 +269,11 @@ void TMainForm::restoreLayouts()
         if (l.floating) {
             dock->setFloating(true);
             QRect wanted(l.floatingX, l.floatingY, std::max(80, l.floatingWidth), std::max(60, l.height));
-            // A panel stored on a screen that is gone comes back where it can be seen.
-            if (!QGuiApplication::screenAt(wanted.topLeft() + QPoint(20, 10))) {
-                if (const QScreen* primary = QGuiApplication::primaryScreen())
+            // A panel keeps to the desktop, and one stored on a screen that is gone comes back
+            // where it can be seen.
+            if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+                wanted.setSize(wanted.size().boundedTo(primary->availableVirtualGeometry().size()));
+                if (!QGuiApplication::screenAt(wanted.topLeft() + QPoint(20, 10)))
                     wanted.moveTopLeft(primary->availableGeometry().topLeft() + QPoint(40, 40));
             }
             dock->setGeometry(wanted);

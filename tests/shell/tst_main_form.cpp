@@ -578,7 +578,7 @@ void TestMainForm::layoutsAndPositionSurviveARestart()
     far.floating = true;
     far.floatingX = far.floatingY = -5000;
     far.floatingWidth = 200;
-    far.height = 300;
+    far.height = 2000000000;
     writeDockLayout("pnlControls", true, far);
 
     s.create();
@@ -591,6 +591,8 @@ void TestMainForm::layoutsAndPositionSurviveARestart()
     QCOMPARE(m.dockWidgetArea(m.panel("TBXDockablePanel1")), Qt::LeftDockWidgetArea);
     QVERIFY(m.panel("pnlControls")->isFloating());
     QVERIFY(QGuiApplication::screenAt(m.panel("pnlControls")->geometry().topLeft()));
+    QVERIFY(m.panel("pnlControls")->height() <=
+            QGuiApplication::primaryScreen()->availableVirtualGeometry().height());
     m.panel("pnlControls")->setFloating(false);
     QVERIFY(m.panel("pnlInspector")->isHidden());
     QVERIFY(!m.action("ObjectInspector1")->isChecked());
