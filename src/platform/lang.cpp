@@ -35,8 +35,9 @@ LanguageState& state()
     return s;
 }
 
-// At most kMaxLookupChars characters (code points), never cutting a UTF-8 sequence.
-std::string truncated(std::string s)
+} // namespace
+
+std::string clipLookup(std::string s)
 {
     size_t chars = 0;
     for (size_t i = 0; i < s.size(); ++i) {
@@ -50,6 +51,8 @@ std::string truncated(std::string s)
     }
     return s;
 }
+
+namespace {
 
 std::optional<std::string> lookup(std::string_view key)
 {
@@ -73,7 +76,7 @@ std::optional<std::string> lookup(std::string_view key)
     auto v = st.ini.value("Custom_Messages", key);
     if (!v)
         return std::nullopt;
-    return truncated(std::move(*v));
+    return clipLookup(std::move(*v));
 }
 
 } // namespace

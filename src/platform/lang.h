@@ -20,6 +20,10 @@ std::string GetLangString(std::string_view key, std::string_view english);
 // The same lookup without macro expansion (the splash window's texts).
 std::string langStringRaw(std::string_view key, std::string_view english);
 
+// A value of a language file as every lookup takes it: at most 1023 characters, never cutting a
+// character in two.
+std::string clipLookup(std::string value);
+
 // The built-in English text of a key (empty for an unknown key). Keys compare without regard to case.
 std::string_view englishText(std::string_view key);
 

@@ -36,13 +36,16 @@ LanguageInfo readLanguageInfo(const fs::path& file)
 {
     IniFile ini;
     ini.load(file);
+    const auto read = [&ini](const char* key, std::string_view def) {
+        return clipLookup(ini.readString("General", key, def));
+    };
     LanguageInfo info;
-    info.name = ini.readString("General", "Name", "");
-    info.version = ini.readString("General", "Version", programVersion());
-    info.helpFile = ini.readString("General", "HelpFile", kDefaultHelpFile);
-    info.author = ini.readString("General", "Author", "");
-    info.email = ini.readString("General", "E-mail", "");
-    info.whatsNew = ini.readString("General", "WhatsNew", "");
+    info.name = read("Name", "");
+    info.version = read("Version", programVersion());
+    info.helpFile = read("HelpFile", kDefaultHelpFile);
+    info.author = read("Author", "");
+    info.email = read("E-mail", "");
+    info.whatsNew = read("WhatsNew", "");
     return info;
 }
 

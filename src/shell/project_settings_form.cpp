@@ -94,7 +94,7 @@ void TProjectSettings::prepare(int clientWidth, int clientHeight, const QString&
     TranslateForm(this);
     platform::IniFile ini;
     if (ini.load(platform::currentLanguageFile())) {
-        const std::string caption = ini.readString("ProjectSettings", "Caption", "");
+        const std::string caption = platform::clipLookup(ini.readString("ProjectSettings", "Caption", ""));
         setWindowTitle(caption.empty() ? QString("Project Settings") : QString::fromStdString(caption));
     } else {
         setWindowTitle("Project Settings");

@@ -29,7 +29,7 @@ QString read(const platform::IniFile& ini, const std::string& section, const QSt
     auto v = ini.value(section, key.toStdString());
     if (!v || v->empty())
         return current;
-    return QString::fromStdString(*v);
+    return QString::fromStdString(platform::clipLookup(std::move(*v)));
 }
 
 QTabWidget* tabOwner(QWidget* page)

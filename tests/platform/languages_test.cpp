@@ -72,6 +72,10 @@ TEST(Languages, ListInfoAndApply)
     EXPECT_EQ(ro.helpFile, kDefaultHelpFile);
     EXPECT_EQ(ro.email, "a@b");
     EXPECT_EQ(readLanguageInfo(dir / "Deutsch.LNG").displayName(), "English");
+    // A value of a megabyte is taken as every lookup takes it: 1023 characters.
+    home.writeFile("language/Long.lng", "[General]\nName=" + std::string(1 << 20, 'n') + "\n");
+    EXPECT_EQ(readLanguageInfo(dir / "Long.lng").name.size(), 1023u);
+    fs::remove(dir / "Long.lng");
 
     setSourceDir("/opt/lmb");
     const AppliedLanguage de = applyLanguage(dir / "Deutsch.LNG");

@@ -114,12 +114,14 @@ void TestLocalisation::missingAndEmptyKeysKeepTheCurrentText()
     const auto file = s.home.writeFile(
         "language/Test.lng", "[General]\r\nName=Test\r\nVersion=2.0\r\n"
                              "[Custom_Messages]\r\nSFORHELPPRESSF1=Line one%nline two\r\n"
-                             "[mainform]\r\nfile1=Datei\r\nOpen1=\r\nSave1.HINT=Sichern|Sichert%nalles\r\n");
+                             "[mainform]\r\nfile1=Datei\r\nOpen1=\r\nSave1.HINT=Sichern|Sichert%nalles\r\n"
+                             "Exit1=" + std::string(100000, 'x') + "\r\n");
     m.LoadLanguage(QString::fromStdString(file.string()));
     QCOMPARE(m.menu("File1")->title(), QString("Datei"));          // section and keys in any case
     QCOMPARE(m.action("Open1")->text(), QString("&Open"));         // empty value: kept
     QCOMPARE(m.action("SaveAs1")->text(), QString("Save &As...")); // missing key: kept
     QCOMPARE(m.action("Save1")->toolTip(), QString("Sichern"));
+    QCOMPARE(m.action("Exit1")->text().size(), 1023);
     // Window sections are not messages: %n stays as it is there, and becomes a line break in messages.
     QCOMPARE(m.action("Save1")->statusTip(), QString("Sichert%nalles"));
     QCOMPARE(m.studioStatusBar()->panelText(0), QString("Line one\r\nline two"));
