@@ -29,7 +29,19 @@ std::vector<fs::path> languageFiles(const fs::path& languageDir)
 
 fs::path startupLanguageFile(const fs::path& installDir)
 {
-    return installDir / "language" / (settings::general::Language.read() + ".lng");
+    const fs::path dir = installDir / "language";
+    const std::string name = settings::general::Language.read() + ".lng";
+    const fs::path exact = dir / name;
+    std::error_code ec;
+    if (fs::exists(exact, ec))
+        return exact;
+    // Names compare without regard to case, as on the system the language files come from:
+    // "Deutsch" finds Deutsch.LNG.
+    for (const fs::path& file : languageFiles(dir)) {
+        if (equalsNoCase(file.filename().string(), name))
+            return file;
+    }
+    return exact;
 }
 
 LanguageInfo readLanguageInfo(const fs::path& file)
