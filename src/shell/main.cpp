@@ -26,6 +26,8 @@ int main(int argc, char** argv)
     if (early.exitCode) {
         if (early.commandLine.action == platform::StartAction::ShowUsage && shell::hasRealDisplay()) {
             QApplication app(argc, argv);
+            // A termination signal closes the box, as it ends the studio.
+            shell::quitOnTerminationSignals();
             shell::DesktopPrompter prompter;
             prompter.message(qs(platform::usageText()), qs(platform::GetLangString("Sinfo")),
                              shell::MessageIcon::Information);
