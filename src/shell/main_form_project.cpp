@@ -22,6 +22,7 @@
 #include "shell/translate.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
@@ -205,7 +206,13 @@ void TMainForm::NewProject()
     m_editor->setLines({" "});
     m_bookmarks = {};
     m_modified = true;
-    replaceDesignForm(DesignFormModel::newForm());
+    auto form = DesignFormModel::newForm();
+    // A new form opens over the code editor, a little in from its corner, rather than at the top left
+    // of the screen where it would cover the menus and toolbars.
+    const QPoint at = m_editor->mapToGlobal(QPoint(24, 24));
+    form->root().setInteger("Left", std::max(0, at.x()));
+    form->root().setInteger("Top", std::max(0, at.y()));
+    replaceDesignForm(std::move(form));
     m_designForm->show();
     m_palette->list()->setCurrentRow(0);
     renewEmbeddedDir();
