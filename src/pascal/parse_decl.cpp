@@ -365,6 +365,23 @@ Value Parser::typedConstant(const Type* type)
     return constValue(e);
 }
 
+Symbol* Parser::scriptSymbol(SymKind kind, NameId name, std::uint32_t pos, const Type* type)
+{
+    Symbol* s = m_env.newSymbol(kind, name);
+    s->type = type;
+    s->pos = pos;
+    s->script = true;
+    return s;
+}
+
+void Parser::publish(Symbol* s, bool global)
+{
+    if (global)
+        m_env.declare(s);
+    else
+        m_ctx->scope[s->name] = s;
+}
+
 void Parser::parseConstSection(bool global)
 {
     advance();
@@ -387,15 +404,9 @@ void Parser::parseConstSection(bool global)
             value = constValue(e);
         }
         expect(Tok::Semicolon);
-        Symbol* s = m_env.newSymbol(SymKind::Const, name);
-        s->type = type;
+        Symbol* s = scriptSymbol(SymKind::Const, name, pos, type);
         s->value = std::move(value);
-        s->pos = pos;
-        s->script = true;
-        if (global)
-            m_env.declare(s);
-        else
-            m_ctx->scope[name] = s;
+        publish(s, global);
     }
 }
 
@@ -411,14 +422,7 @@ void Parser::parseTypeSection(bool global)
         expect(Tok::Eq);
         const Type* t = parseType(name);
         expect(Tok::Semicolon);
-        Symbol* s = m_env.newSymbol(SymKind::Type, name);
-        s->type = t;
-        s->pos = pos;
-        s->script = true;
-        if (global)
-            m_env.declare(s);
-        else
-            m_ctx->scope[name] = s;
+        publish(scriptSymbol(SymKind::Type, name, pos, t), global);
     }
 }
 
@@ -451,11 +455,8 @@ void Parser::parseVarSection(bool global)
                 if (hasInit)
                     s->value = init;
             } else {
-                Symbol* s = m_env.newSymbol(SymKind::Var, name);
+                Symbol* s = scriptSymbol(SymKind::Var, name, pos, type);
                 s->vk = VarKind::Local;
-                s->type = type;
-                s->pos = pos;
-                s->script = true;
                 s->index = static_cast<int>(m_ctx->slots.size());
                 m_ctx->slots.push_back(s);
                 m_ctx->scope[name] = s;

@@ -91,6 +91,9 @@ private:
     void parseRoutine();
     void parseMainBlock();
     void declareName(NameId name, std::uint32_t pos, bool global);
+    // A symbol the script declares, and its entry into the global or the current routine's scope.
+    Symbol* scriptSymbol(SymKind kind, NameId name, std::uint32_t pos, const Type* type);
+    void publish(Symbol* s, bool global);
     Routine* parseHeader(bool isFunction, bool isConstructor, NameId& name, std::uint32_t& namePos,
                          Signature& sig);
     void parseParams(Signature& sig);
